@@ -1,0 +1,156 @@
+#include "generator/source_generator.h"
+
+#include <cstddef>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+namespace quillmoor {
+
+namespace {
+
+constexpr std::string_view kSeparator = ";=======================================================";
+constexpr std::string_view kProcedureDivider =
+    ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _";
+static_assert(kSeparator.size() == 56 && kProcedureDivider.size() == 56);
+
+// Bytes of the fixed text around the names; generous, so that one allocation is the norm.
+constexpr std::size_t kFixedTextEstimate = 2048;
+// Fixed bytes of one method's Interface line, eight-line procedure block and table line.
+constexpr std::size_t kFixedBytesPerMethod = 128;
+
+// Appends whole lines to one growing text, so that building it stays linear in its size.
+class LineWriter {
+public:
+    explicit LineWriter(std::size_t expectedSize) { text_.reserve(expectedSize); }
+
+    void Line(std::initializer_list<std::string_view> pieces) {
+        for (const std::string_view piece : pieces) {
+            text_.append(piece);
+        }
+        text_ += '\r';
+    }
+
+    void EmptyLines(std::size_t count) { text_.append(count, '\r'); }
+
+    std::string Finish() && { return std::move(text_); }
+
+private:
+    std::string text_;
+};
+
+std::size_t ExpectedSize(const ClassDescription& description) {
+    std::size_t size = kFixedTextEstimate + 2 * description.constructorHead.size() +
+                       3 * description.className.size() + 4 * description.structureName.size() +
+                       4 * description.methodTableLabel.size();
+    for (const std::string& method : description.methods) {
+        // The entry appears verbatim once, and its name and tail together once more per line
+        // that is built from its parts.
+        size += kFixedBytesPerMethod + 3 * method.size() + description.structureName.size();
+    }
+    for (const std::string& attribute : description.attributes) {
+        size += 4 + attribute.size();
+    }
+    return size;
+}
+
+void WriteHeaderAndInterface(const ClassDescription& description, LineWriter& out) {
+    out.Line({kSeparator});
+    out.Line({"; Class ", description.className, "       build with Quillmoor"});
+    out.Line({kSeparator});
+    out.EmptyLines(3);
+    out.Line({"Interface ", description.className});
+    for (const std::string& method : description.methods) {
+        out.Line({"   ", method});
+    }
+    out.Line({"EndInterface"});
+    out.EmptyLines(4);
+}
+
+void WriteStructure(const ClassDescription& description, LineWriter& out) {
+    out.Line({kSeparator});
+    out.EmptyLines(1);
+    out.Line({"Structure ", description.structureName});
+    out.Line({"   *", description.methodTableLabel});
+    for (const std::string& attribute : description.attributes) {
+        out.Line({"   ", attribute});
+    }
+    out.Line({"EndStructure"});
+    out.EmptyLines(4);
+    out.Line({kSeparator});
+    out.EmptyLines(2);
+}
+
+void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
+    for (const std::string& method : description.methods) {
+        const MethodParts parts = SplitMethodEntry(method);
+        out.Line({"Procedure.", parts.typeLetter, " ", parts.procedureName, "(*This.",
+                  description.structureName, parts.parameterTail});
+        out.Line({" "});
+        out.Line({"EndProcedure"});
+        out.EmptyLines(2);
+        out.Line({kProcedureDivider});
+        out.EmptyLines(2);
+    }
+}
+
+void WriteConstructor(const ClassDescription& description, LineWriter& out) {
+    const std::string_view structure = description.structureName;
+    const std::string_view label = description.methodTableLabel;
+    out.Line({"Procedure ", description.constructorHead});
+    out.EmptyLines(1);
+    out.Line({"   Size = AllocateMemory (SizeOf (", structure, "))"});
+    out.Line({"   Protected *This.", structure, " = Size"});
+    out.EmptyLines(1);
+    out.Line({"   If Not *This"});
+    out.Line({"     ProcedureReturn #Null"});
+    out.Line({"   EndIf"});
+    out.Line({"   "});
+    out.Line({"   *This\\", label, " = ?", label});
+    out.Line({"   InitializeStructure(*This,", structure, ")"});
+    out.EmptyLines(1);
+    out.Line({"   ProcedureReturn *This"});
+    out.EmptyLines(1);
+    out.Line({"EndProcedure"});
+    out.EmptyLines(4);
+    out.Line({kSeparator});
+    out.EmptyLines(1);
+}
+
+void WriteTestObject(const ClassDescription& description, LineWriter& out) {
+    out.Line({"*TestObject.", description.className, " = ", description.constructorHead});
+    out.EmptyLines(1);
+    out.Line({kSeparator});
+    out.EmptyLines(1);
+}
+
+void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter& out) {
+    out.EmptyLines(1);
+    out.Line({"DataSection"});
+    out.Line({"   ", description.methodTableLabel, ":"});
+    for (const std::string& method : description.methods) {
+        out.Line({"      Data.l @", SplitMethodEntry(method).procedureName, "()"});
+    }
+    out.Line({"EndDataSection"});
+    out.EmptyLines(2);
+    out.Line({kSeparator});
+    out.Line({";End of class [Quillmoor by Tovik]"});
+    out.Line({kSeparator});
+}
+
+}  // namespace
+
+std::string GenerateSource(const ClassDescription& description) {
+    LineWriter out(ExpectedSize(description));
+    WriteHeaderAndInterface(description, out);
+    WriteStructure(description, out);
+    WriteMethodProcedures(description, out);
+    WriteConstructor(description, out);
+    if (description.createTestObject) {
+        WriteTestObject(description, out);
+    }
+    WriteMethodTableAndTrailer(description, out);
+    return std::move(out).Finish();
+}
+
+}  // namespace quillmoor

@@ -1,0 +1,48 @@
+#include "generator/text_primitives.h"
+
+namespace quillmoor {
+
+std::string_view FieldAt(std::string_view text, char separator, std::size_t index) {
+    if (index == 0) {
+        return {};
+    }
+    std::size_t start = 0;
+    for (std::size_t field = 1; field < index; ++field) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            return {};
+        }
+        start = end + 1;
+    }
+    return text.substr(start, text.find(separator, start) - start);
+}
+
+std::string_view FirstCharacter(std::string_view text) {
+    return text.substr(0, 1);
+}
+
+std::string RemoveAll(std::string_view text, std::string_view pattern) {
+    if (pattern.empty()) {
+        return std::string(text);
+    }
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t match = text.find(pattern); match != std::string_view::npos;
+         match = text.find(pattern, start)) {
+        result.append(text, start, match - start);
+        start = match + pattern.size();
+    }
+    result.append(text, start);
+    return result;
+}
+
+std::string_view TrimSpaces(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace quillmoor
