@@ -10,14 +10,26 @@ namespace quillmoor {
 namespace {
 
 constexpr std::string_view kSeparator = ";=======================================================";
-constexpr std::string_view kProcedureDivider =
-    ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _";
-static_assert(kSeparator.size() == 56 && kProcedureDivider.size() == 56);
+static_assert(kSeparator.size() == 56);
+
+// The seven lines that follow every method's procedure line: its empty body, its end and the
+// divider in front of the next block. Written as one piece because it repeats per method.
+constexpr std::string_view kProcedureClosing =
+    " \r"
+    "EndProcedure\r"
+    "\r"
+    "\r"
+    ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _\r"
+    "\r"
+    "\r";
+static_assert(kProcedureClosing.size() == 2 + 13 + 1 + 1 + 57 + 1 + 1);
 
 // Bytes of the fixed text around the names; generous, so that one allocation is the norm.
 constexpr std::size_t kFixedTextEstimate = 2048;
-// Fixed bytes of one method's Interface line, eight-line procedure block and table line.
-constexpr std::size_t kFixedBytesPerMethod = 128;
+// Fixed bytes of one method's Interface line and procedure block.
+constexpr std::size_t kFixedProcedureBytes = 32 + kProcedureClosing.size();
+// Fixed bytes of one method-table line.
+constexpr std::size_t kFixedTableLineBytes = 20;
 
 // Appends whole lines to one growing text, so that building it stays linear in its size.
 class LineWriter {
@@ -33,20 +45,33 @@ public:
 
     void EmptyLines(std::size_t count) { text_.append(count, '\r'); }
 
+    // `lines` must end with a carriage return.
+    void Lines(std::string_view lines) { text_.append(lines); }
+
     std::string Finish() && { return std::move(text_); }
 
 private:
     std::string text_;
 };
 
-std::size_t ExpectedSize(const ClassDescription& description) {
+// Upper bound for the method-table lines, which are collected apart so that every entry is taken
+// apart only once.
+std::size_t ExpectedTableSize(const ClassDescription& description) {
+    std::size_t size = 0;
+    for (const std::string& method : description.methods) {
+        size += kFixedTableLineBytes + method.size();
+    }
+    return size;
+}
+
+// Upper bound for the whole text. A procedure name and parameter tail together are never more
+// than one byte longer than their entry.
+std::size_t ExpectedTextSize(const ClassDescription& description) {
     std::size_t size = kFixedTextEstimate + 2 * description.constructorHead.size() +
                        3 * description.className.size() + 4 * description.structureName.size() +
-                       4 * description.methodTableLabel.size();
+                       4 * description.methodTableLabel.size() + ExpectedTableSize(description);
     for (const std::string& method : description.methods) {
-        // The entry appears verbatim once, and its name and tail together once more per line
-        // that is built from its parts.
-        size += kFixedBytesPerMethod + 3 * method.size() + description.structureName.size();
+        size += kFixedProcedureBytes + 2 * method.size() + description.structureName.size();
     }
     for (const std::string& attribute : description.attributes) {
         size += 4 + attribute.size();
@@ -81,16 +106,16 @@ void WriteStructure(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(2);
 }
 
-void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
+// Writes the procedure blocks into `out` and collects the matching method-table lines in
+// `tableLines`, both from one taking apart of each entry.
+void WriteMethodProcedures(const ClassDescription& description, LineWriter& out,
+                           LineWriter& tableLines) {
     for (const std::string& method : description.methods) {
         const MethodParts parts = SplitMethodEntry(method);
         out.Line({"Procedure.", parts.typeLetter, " ", parts.procedureName, "(*This.",
                   description.structureName, parts.parameterTail});
-        out.Line({" "});
-        out.Line({"EndProcedure"});
-        out.EmptyLines(2);
-        out.Line({kProcedureDivider});
-        out.EmptyLines(2);
+        out.Lines(kProcedureClosing);
+        tableLines.Line({"      Data.l @", parts.procedureName, "()"});
     }
 }
 
@@ -124,13 +149,12 @@ void WriteTestObject(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(1);
 }
 
-void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter& out) {
+void WriteMethodTableAndTrailer(const ClassDescription& description, std::string_view tableLines,
+                                LineWriter& out) {
     out.EmptyLines(1);
     out.Line({"DataSection"});
     out.Line({"   ", description.methodTableLabel, ":"});
-    for (const std::string& method : description.methods) {
-        out.Line({"      Data.l @", SplitMethodEntry(method).procedureName, "()"});
-    }
+    out.Lines(tableLines);
     out.Line({"EndDataSection"});
     out.EmptyLines(2);
     out.Line({kSeparator});
@@ -141,15 +165,16 @@ void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter&
 }  // namespace
 
 std::string GenerateSource(const ClassDescription& description) {
-    LineWriter out(ExpectedSize(description));
+    LineWriter out(ExpectedTextSize(description));
+    LineWriter tableLines(ExpectedTableSize(description));
     WriteHeaderAndInterface(description, out);
     WriteStructure(description, out);
-    WriteMethodProcedures(description, out);
+    WriteMethodProcedures(description, out, tableLines);
     WriteConstructor(description, out);
     if (description.createTestObject) {
         WriteTestObject(description, out);
     }
-    WriteMethodTableAndTrailer(description, out);
+    WriteMethodTableAndTrailer(description, std::move(tableLines).Finish(), out);
     return std::move(out).Finish();
 }
 

@@ -1,20 +1,22 @@
 #include "generator/text_primitives.h"
 
+#include <algorithm>
+
 namespace quillmoor {
 
 std::string_view FieldAt(std::string_view text, char separator, std::size_t index) {
     if (index == 0) {
         return {};
     }
-    std::size_t start = 0;
+    auto start = text.begin();
     for (std::size_t field = 1; field < index; ++field) {
-        const std::size_t end = text.find(separator, start);
-        if (end == std::string_view::npos) {
+        start = std::find(start, text.end(), separator);
+        if (start == text.end()) {
             return {};
         }
-        start = end + 1;
+        ++start;
     }
-    return text.substr(start, text.find(separator, start) - start);
+    return {start, std::find(start, text.end(), separator)};
 }
 
 std::string_view FirstCharacter(std::string_view text) {
