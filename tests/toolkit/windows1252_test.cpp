@@ -1,0 +1,56 @@
+#include "toolkit/windows1252.h"
+
+#include <gtest/gtest.h>
+
+namespace quillmoor::toolkit {
+namespace {
+
+struct Mapping {
+    unsigned char byte;
+    char32_t codePoint;
+};
+
+// The bytes whose code point differs from their value, and the edges around them.
+constexpr Mapping kMappings[] = {
+    {0x00, 0x0000}, {0x0D, 0x000D}, {0x7F, 0x007F}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x82, 0x201A},
+    {0x83, 0x0192}, {0x8A, 0x0160}, {0x8C, 0x0152}, {0x8D, 0x008D}, {0x8E, 0x017D}, {0x8F, 0x008F},
+    {0x90, 0x0090}, {0x91, 0x2018}, {0x96, 0x2013}, {0x99, 0x2122}, {0x9C, 0x0153}, {0x9D, 0x009D},
+    {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xE4, 0x00E4}, {0xF6, 0x00F6}, {0xFF, 0x00FF},
+};
+
+TEST(Windows1252, BytesMapToTheirCodePointsAndBack) {
+    for (const Mapping& mapping : kMappings) {
+        EXPECT_EQ(CodePointOfWindows1252(mapping.byte), mapping.codePoint) << int{mapping.byte};
+        EXPECT_EQ(static_cast<unsigned char>(EncodeWindows1252(mapping.codePoint)), mapping.byte)
+            << int{mapping.byte};
+    }
+}
+
+TEST(Windows1252, EveryByteValueRoundTrips) {
+    std::string all;
+    for (int byte = 0; byte < 256; ++byte) {
+        all.push_back(static_cast<char>(byte));
+    }
+    EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
+}
+
+TEST(Windows1252, CodePointsWithoutAFormBecomeOneQuestionMarkEach) {
+    struct Case {
+        std::u32string input;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {U"\U0001F600", "?"},            // emoji, outside the basic plane
+        {U"a\u4E2Db", "a?b"},            // CJK
+        {U"e\u0301", "e?"},              // combining acute accent
+        {U"\u0080\u0082\u009F", "???"},  // C1 controls that Windows-1252 uses for other marks
+        {U"\u0100\uFFFD\U0010FFFF", "???"},
+        {U"\u00F6\u20AC", "\xF6\x80"},
+    };
+    for (const Case& testCase : cases) {
+        EXPECT_EQ(EncodeWindows1252(testCase.input), testCase.expected);
+    }
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit
