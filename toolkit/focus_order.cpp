@@ -5,22 +5,22 @@
 
 namespace quillmoor::toolkit {
 
-std::optional<int> NextFocus(const std::vector<FocusSlot>& slots, int focused,
+std::optional<int> NextFocus(const std::vector<FocusSlot>& stops, int focused,
                              FocusDirection direction) {
-    const std::size_t count = slots.size();
+    const std::size_t count = stops.size();
     const auto focusedSlot =
-        std::find_if(slots.begin(), slots.end(),
+        std::find_if(stops.begin(), stops.end(),
                      [focused](const FocusSlot& slot) { return slot.gadget == focused; });
     const bool forward = direction == FocusDirection::Next;
     // Without a focused slot the walk starts just outside the list, so that its first step
     // lands on the first slot (forward) or the last one (backward).
-    std::size_t position = focusedSlot != slots.end()
-                               ? static_cast<std::size_t>(focusedSlot - slots.begin())
+    std::size_t position = focusedSlot != stops.end()
+                               ? static_cast<std::size_t>(focusedSlot - stops.begin())
                                : (forward ? count - 1 : 0);
     for (std::size_t step = 0; step < count; ++step) {
         position = forward ? (position + 1) % count : (position + count - 1) % count;
-        if (slots[position].candidate) {
-            return slots[position].gadget;
+        if (stops[position].candidate) {
+            return stops[position].gadget;
         }
     }
     return std::nullopt;

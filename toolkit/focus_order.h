@@ -19,7 +19,7 @@ enum class FocusDirection { Next, Previous };
 // no focused gadget (-1, or one not in the list), the first or last candidate. The focused
 // gadget counts by its place even when it is no candidate itself; when it is the only
 // candidate it keeps the focus. Nothing when there is no candidate at all.
-std::optional<int> NextFocus(const std::vector<FocusSlot>& slots, int focused,
+std::optional<int> NextFocus(const std::vector<FocusSlot>& stops, int focused,
                              FocusDirection direction);
 
 }  // namespace quillmoor::toolkit

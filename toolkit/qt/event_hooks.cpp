@@ -1,26 +1,67 @@
 #include "toolkit/qt/event_hooks.h"
 
+#include <QApplication>
+
+#include "toolkit/qt/event_key_filter.h"
 #include "toolkit/qt/event_state.h"
+#include "toolkit/qt/event_watchers.h"
+#include "toolkit/qt/gadget_registry.h"
 
 namespace quillmoor::toolkit::qt {
+
+namespace {
+
+void StopWatching(int gadget) {
+    const auto watch = Events().watches.find(gadget);
+    if (watch == Events().watches.end()) {
+        return;
+    }
+    delete watch->second.watcher.data();
+    Events().watches.erase(watch);
+}
+
+}  // namespace
 
 EventState& Events() {
     static EventState state;
     return state;
 }
 
+void PostGadgetEvent(int gadget, GadgetEventType type, int window) {
+    if (Events().silenceDepth == 0) {
+        Events().queue.PostGadgetEvent(gadget, type, window);
+    }
+}
+
 void WatchWindow(int window, QWidget*) {
+    if (Events().keyFilter.isNull() && qApp != nullptr) {
+        Events().keyFilter = InstallKeyFilter(*qApp);
+    }
     Events().shortcuts[window] = ShortcutTable();
 }
 
 void ForgetWindow(int window) {
+    for (auto watch = Events().watches.begin(); watch != Events().watches.end();) {
+        if (watch->second.window == window) {
+            delete watch->second.watcher.data();
+            watch = Events().watches.erase(watch);
+        } else {
+            ++watch;
+        }
+    }
     Events().shortcuts.erase(window);
     Events().queue.ForgetWindow(window);
 }
 
-void WatchGadget(int, GadgetKind, QWidget*) {}
+void WatchGadget(int gadget, GadgetKind kind, QWidget* widget) {
+    StopWatching(gadget);
+    const GadgetRecord* record = FindGadget(gadget);
+    const int window = record != nullptr ? record->window : WindowNumberOf(widget);
+    Events().watches[gadget] = {CreateGadgetWatcher(gadget, window, kind, widget), window};
+}
 
 void ForgetGadget(int gadget) {
+    StopWatching(gadget);
     Events().queue.ForgetGadget(gadget);
 }
 
@@ -29,6 +70,7 @@ void PostWindowEvent(EventKind kind, int window) {
 }
 
 void DiscardPendingInput() {
+    QCoreApplication::processEvents();
     Events().queue.DiscardInputEvents();
 }
 

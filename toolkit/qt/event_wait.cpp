@@ -8,6 +8,26 @@ namespace quillmoor::toolkit {
 
 using qt::Events;
 
+namespace {
+
+// Hands out the next queued event, if any, as the current one.
+bool TakeQueued() {
+    const auto next = Events().queue.Take();
+    Events().current = next.value_or(Event{});
+    return next.has_value();
+}
+
+// Handles one batch of platform input; with `wait`, sleeps inside the event dispatcher
+// until there is some.
+void HandleInput(bool wait) {
+    QCoreApplication::processEvents(wait ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+    // Objects that asked to be deleted later (closed popups) go now: this loop is the
+    // program's only event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace
+
 void BindShortcut(int window, std::int32_t shortcut, int event) {
     const auto table = Events().shortcuts.find(window);
     if (table != Events().shortcuts.end()) {
@@ -15,24 +35,21 @@ void BindShortcut(int window, std::int32_t shortcut, int event) {
     }
 }
 
+// Input that yields no event is not reported: the wait goes on until one arises.
 EventKind WaitForEvent() {
-    Events().current = Event{};
-    while (true) {
-        if (const auto next = Events().queue.Take()) {
-            Events().current = *next;
-            return next->kind;
+    while (!TakeQueued()) {
+        if (QCoreApplication::instance() == nullptr) {
+            return EventKind::None;
         }
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        HandleInput(true);
     }
+    return Events().current.kind;
 }
 
 EventKind PollEvent() {
-    Events().current = Event{};
-    if (Events().queue.IsEmpty()) {
-        QCoreApplication::processEvents();
-    }
-    if (const auto next = Events().queue.Take()) {
-        Events().current = *next;
+    if (!TakeQueued() && QCoreApplication::instance() != nullptr) {
+        HandleInput(false);
+        TakeQueued();
     }
     return Events().current.kind;
 }
