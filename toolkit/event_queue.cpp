@@ -4,40 +4,44 @@
 
 namespace quillmoor::toolkit {
 
-void EventQueue::PostGadgetEvent(int gadget, GadgetEventType type, int window) {
-    input_.push_back({EventKind::Gadget, gadget, type, window});
+void EventQueue::PostGadgetEvent(int gadget, GadgetEventType type, int window, InputSerial input) {
+    input_.push_back({{EventKind::Gadget, gadget, type, window}, input});
 }
 
-void EventQueue::PostMenuEvent(int eventNumber, int window) {
-    input_.push_back({EventKind::Menu, eventNumber, GadgetEventType::None, window});
+void EventQueue::PostMenuEvent(int eventNumber, int window, InputSerial input) {
+    input_.push_back({{EventKind::Menu, eventNumber, GadgetEventType::None, window}, input});
 }
 
-void EventQueue::PostWindowEvent(EventKind kind, int window) {
-    if (!windowEvents_.empty() && windowEvents_.back().kind == kind &&
-        windowEvents_.back().window == window) {
+void EventQueue::PostWindowEvent(EventKind kind, int window, InputSerial input) {
+    if (!windowEvents_.empty() && windowEvents_.back().event.kind == kind &&
+        windowEvents_.back().event.window == window) {
         return;
     }
-    windowEvents_.push_back({kind, 0, GadgetEventType::None, window});
+    windowEvents_.push_back({{kind, 0, GadgetEventType::None, window}, input});
 }
 
 std::optional<Event> EventQueue::Take() {
-    std::deque<Event>& source = input_.empty() ? windowEvents_ : input_;
+    const bool windowFirst = !windowEvents_.empty() &&
+                             (input_.empty() || windowEvents_.front().input < input_.front().input);
+    std::deque<Entry>& source = windowFirst ? windowEvents_ : input_;
     if (source.empty()) {
         return std::nullopt;
     }
-    Event event = source.front();
+    const Event event = source.front().event;
     source.pop_front();
     return event;
 }
 
 void EventQueue::ForgetGadget(int gadget) {
-    std::erase_if(input_, [gadget](const Event& event) {
-        return event.kind == EventKind::Gadget && event.number == gadget;
+    std::erase_if(input_, [gadget](const Entry& entry) {
+        return entry.event.kind == EventKind::Gadget && entry.event.number == gadget;
     });
 }
 
 void EventQueue::ForgetWindow(int window) {
-    const auto concernsWindow = [window](const Event& event) { return event.window == window; };
+    const auto concernsWindow = [window](const Entry& entry) {
+        return entry.event.window == window;
+    };
     std::erase_if(input_, concernsWindow);
     std::erase_if(windowEvents_, concernsWindow);
 }

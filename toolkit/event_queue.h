@@ -3,12 +3,14 @@
 // The toolkit's queue of events on their way to the caller, without any platform in it.
 //
 // Two first-in first-out lists: the gadget and menu events that user input has yielded, and
-// the window events (close requests above all). Gadget and menu events are served first, so
-// that what one input yields comes before the window events queued while it was handled;
-// the realisation reads new input only when both lists are empty. Nothing is ever dropped
-// or reordered, except that a window event equal to the newest queued one is not added
-// again, and that the entries of a gadget or window leave with it.
+// the window events (close requests above all). Each entry carries the serial number of the
+// platform input during which it arose, so that inputs are served in the order they came,
+// and within one input the gadget and menu events come before the window events queued
+// while it was handled. Nothing is ever dropped or reordered, except that a window event
+// equal to the newest queued one is not added again, and that the entries of a gadget or
+// window leave with it.
 
+#include <cstdint>
 #include <deque>
 #include <optional>
 
@@ -26,14 +28,17 @@ struct Event {
     friend bool operator==(const Event&, const Event&) = default;
 };
 
+// Counts the platform's inputs; it only grows.
+using InputSerial = std::uint64_t;
+
 class EventQueue {
 public:
-    void PostGadgetEvent(int gadget, GadgetEventType type, int window);
-    void PostMenuEvent(int eventNumber, int window);
+    void PostGadgetEvent(int gadget, GadgetEventType type, int window, InputSerial input);
+    void PostMenuEvent(int eventNumber, int window, InputSerial input);
     // Not added when the newest queued window event has the same kind and window.
-    void PostWindowEvent(EventKind kind, int window);
+    void PostWindowEvent(EventKind kind, int window, InputSerial input);
 
-    // The oldest gadget or menu event, else the oldest window event, else nothing.
+    // The oldest entry of the earliest input, gadget and menu events first; else nothing.
     std::optional<Event> Take();
     bool IsEmpty() const { return input_.empty() && windowEvents_.empty(); }
 
@@ -45,8 +50,13 @@ public:
     void ForgetWindow(int window);
 
 private:
-    std::deque<Event> input_;
-    std::deque<Event> windowEvents_;
+    struct Entry {
+        Event event;
+        InputSerial input;
+    };
+
+    std::deque<Entry> input_;
+    std::deque<Entry> windowEvents_;
 };
 
 }  // namespace quillmoor::toolkit

@@ -33,14 +33,29 @@ TEST(EventQueue, EmptyQueueServesNothing) {
 
 TEST(EventQueue, InputEventsComeBeforeWindowEventsQueuedMeanwhile) {
     EventQueue queue;
-    queue.PostWindowEvent(EventKind::Close, 0);
-    queue.PostGadgetEvent(3, GadgetEventType::Change, 0);
-    queue.PostMenuEvent(12, 0);
-    queue.PostGadgetEvent(3, GadgetEventType::TabClick, 0);
+    queue.PostWindowEvent(EventKind::Close, 0, 1);
+    queue.PostGadgetEvent(3, GadgetEventType::Change, 0, 1);
+    queue.PostMenuEvent(12, 0, 1);
+    queue.PostGadgetEvent(3, GadgetEventType::TabClick, 0, 1);
     EXPECT_EQ(Drain(queue), (std::vector<Event>{Gadget(3, GadgetEventType::Change), Menu(12),
                                                 Gadget(3, GadgetEventType::TabClick),
                                                 WindowEvent(EventKind::Close)}));
     EXPECT_TRUE(queue.IsEmpty());
+}
+
+TEST(EventQueue, InputsAreServedInTheOrderTheyCame) {
+    EventQueue queue;
+    queue.PostGadgetEvent(1, GadgetEventType::Change, 0, 1);
+    queue.PostWindowEvent(EventKind::Close, 0, 2);
+    queue.PostGadgetEvent(1, GadgetEventType::TabClick, 0, 3);
+    queue.PostWindowEvent(EventKind::WindowMoved, 0, 3);
+    queue.PostMenuEvent(12, 0, 3);
+    queue.PostWindowEvent(EventKind::Close, 0, 4);
+    EXPECT_EQ(Drain(queue),
+              (std::vector<Event>{Gadget(1, GadgetEventType::Change), WindowEvent(EventKind::Close),
+                                  Gadget(1, GadgetEventType::TabClick), Menu(12),
+                                  WindowEvent(EventKind::WindowMoved),
+                                  WindowEvent(EventKind::Close)}));
 }
 
 TEST(EventQueue, WindowEventEqualToTheNewestIsNotAddedTwice) {
@@ -61,7 +76,7 @@ TEST(EventQueue, WindowEventEqualToTheNewestIsNotAddedTwice) {
     for (const Case& c : cases) {
         EventQueue queue;
         for (const Event& event : c.posted) {
-            queue.PostWindowEvent(event.kind, event.window);
+            queue.PostWindowEvent(event.kind, event.window, 1);
         }
         EXPECT_EQ(Drain(queue), c.served) << c.name;
     }
@@ -69,38 +84,38 @@ TEST(EventQueue, WindowEventEqualToTheNewestIsNotAddedTwice) {
 
 TEST(EventQueue, WindowEventTakenOutCanBeQueuedAgain) {
     EventQueue queue;
-    queue.PostWindowEvent(EventKind::Close, 0);
+    queue.PostWindowEvent(EventKind::Close, 0, 1);
     ASSERT_TRUE(queue.Take().has_value());
-    queue.PostWindowEvent(EventKind::Close, 0);
+    queue.PostWindowEvent(EventKind::Close, 0, 1);
     EXPECT_EQ(Drain(queue), std::vector<Event>{WindowEvent(EventKind::Close)});
 }
 
 TEST(EventQueue, DiscardingInputKeepsWindowEvents) {
     EventQueue queue;
-    queue.PostGadgetEvent(1, GadgetEventType::Change, 0);
-    queue.PostWindowEvent(EventKind::Close, 0);
-    queue.PostMenuEvent(12, 0);
+    queue.PostGadgetEvent(1, GadgetEventType::Change, 0, 1);
+    queue.PostWindowEvent(EventKind::Close, 0, 1);
+    queue.PostMenuEvent(12, 0, 1);
     queue.DiscardInputEvents();
     EXPECT_EQ(Drain(queue), std::vector<Event>{WindowEvent(EventKind::Close)});
 }
 
 TEST(EventQueue, ForgettingAGadgetRemovesOnlyItsEvents) {
     EventQueue queue;
-    queue.PostGadgetEvent(1, GadgetEventType::Change, 0);
-    queue.PostMenuEvent(1, 0);
-    queue.PostGadgetEvent(2, GadgetEventType::DoubleClick, 0);
-    queue.PostGadgetEvent(1, GadgetEventType::TabClick, 0);
+    queue.PostGadgetEvent(1, GadgetEventType::Change, 0, 1);
+    queue.PostMenuEvent(1, 0, 1);
+    queue.PostGadgetEvent(2, GadgetEventType::DoubleClick, 0, 1);
+    queue.PostGadgetEvent(1, GadgetEventType::TabClick, 0, 1);
     queue.ForgetGadget(1);
     EXPECT_EQ(Drain(queue), (std::vector<Event>{Menu(1), Gadget(2, GadgetEventType::DoubleClick)}));
 }
 
 TEST(EventQueue, ForgettingAWindowRemovesEverythingOfIt) {
     EventQueue queue;
-    queue.PostGadgetEvent(1, GadgetEventType::Change, 0);
-    queue.PostGadgetEvent(2, GadgetEventType::Change, 1);
-    queue.PostMenuEvent(12, 0);
-    queue.PostWindowEvent(EventKind::Close, 0);
-    queue.PostWindowEvent(EventKind::Close, 1);
+    queue.PostGadgetEvent(1, GadgetEventType::Change, 0, 1);
+    queue.PostGadgetEvent(2, GadgetEventType::Change, 1, 1);
+    queue.PostMenuEvent(12, 0, 1);
+    queue.PostWindowEvent(EventKind::Close, 0, 1);
+    queue.PostWindowEvent(EventKind::Close, 1, 1);
     queue.ForgetWindow(0);
     EXPECT_EQ(Drain(queue), (std::vector<Event>{Gadget(2, GadgetEventType::Change, 1),
                                                 WindowEvent(EventKind::Close, 1)}));
@@ -110,7 +125,7 @@ TEST(EventQueue, ManyEventsKeepTheirOrder) {
     EventQueue queue;
     constexpr int kCount = 10000;
     for (int i = 0; i < kCount; ++i) {
-        queue.PostMenuEvent(i % 65536, 0);
+        queue.PostMenuEvent(i % 65536, 0, static_cast<InputSerial>(i / 3));
     }
     const std::vector<Event> served = Drain(queue);
     ASSERT_EQ(served.size(), static_cast<std::size_t>(kCount));

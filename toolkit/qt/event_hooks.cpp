@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "toolkit/qt/event_key_filter.h"
+#include "toolkit/qt/event_input_filter.h"
 #include "toolkit/qt/event_state.h"
 #include "toolkit/qt/event_watchers.h"
 #include "toolkit/qt/gadget_registry.h"
@@ -29,13 +29,13 @@ EventState& Events() {
 
 void PostGadgetEvent(int gadget, GadgetEventType type, int window) {
     if (Events().silenceDepth == 0) {
-        Events().queue.PostGadgetEvent(gadget, type, window);
+        Events().queue.PostGadgetEvent(gadget, type, window, Events().inputSerial);
     }
 }
 
 void WatchWindow(int window, QWidget*) {
-    if (Events().keyFilter.isNull() && qApp != nullptr) {
-        Events().keyFilter = InstallKeyFilter(*qApp);
+    if (Events().inputFilter.isNull() && qApp != nullptr) {
+        Events().inputFilter = InstallInputFilter(*qApp);
     }
     Events().shortcuts[window] = ShortcutTable();
 }
@@ -66,7 +66,7 @@ void ForgetGadget(int gadget) {
 }
 
 void PostWindowEvent(EventKind kind, int window) {
-    Events().queue.PostWindowEvent(kind, window);
+    Events().queue.PostWindowEvent(kind, window, Events().inputSerial);
 }
 
 void DiscardPendingInput() {

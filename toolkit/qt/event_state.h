@@ -23,7 +23,8 @@ struct EventState {
     EventQueue queue;
     std::map<int, ShortcutTable> shortcuts;  // by window number, open windows only
     std::map<int, GadgetWatch> watches;      // by gadget number
-    QPointer<QObject> keyFilter;             // installed on the application, owned by it
+    QPointer<QObject> inputFilter;           // installed on the application, owned by it
+    InputSerial inputSerial = 0;             // advanced by the input filter
     int silenceDepth = 0;
     Event current;
 };

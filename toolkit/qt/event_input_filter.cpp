@@ -1,4 +1,4 @@
-#include "toolkit/qt/event_key_filter.h"
+#include "toolkit/qt/event_input_filter.h"
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -22,12 +22,34 @@ bool IsTabForEditor(const QWidget& receiver, std::int32_t shortcut) {
            !record->widget->property("readOnly").toBool();
 }
 
-class KeyFilter : public QObject {
+bool IsUserInput(const QEvent& event) {
+    if (!event.spontaneous()) {
+        return false;
+    }
+    switch (event.type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+    }
+}
+
+class InputFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (IsUserInput(*event)) {
+            ++Events().inputSerial;
+        }
         const bool isPress = event->type() == QEvent::KeyPress;
         if (!isPress && event->type() != QEvent::ShortcutOverride) {
             return false;
@@ -65,7 +87,7 @@ private:
                 MoveFocus(window, FocusDirection::Previous);
                 break;
             default:
-                Events().queue.PostMenuEvent(eventNumber, window);
+                Events().queue.PostMenuEvent(eventNumber, window, Events().inputSerial);
                 break;
         }
     }
@@ -73,8 +95,8 @@ private:
 
 }  // namespace
 
-QObject* InstallKeyFilter(QApplication& application) {
-    auto* filter = new KeyFilter(&application);
+QObject* InstallInputFilter(QApplication& application) {
+    auto* filter = new InputFilter(&application);
     application.installEventFilter(filter);
     return filter;
 }
