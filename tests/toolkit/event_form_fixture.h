@@ -1,0 +1,105 @@
+#pragma once
+
+// A form with every gadget kind, built through the toolkit's own calls, for tests that drive
+// it with real input and read the events it yields.
+//
+// Window 0: panel 1 with page "Eins" (text field 2, read-only field 3, list 4 with "a", "b",
+// "c", check box 5, button 6) and page "Zwei" (text field 7, list 8), then editor 9 and
+// button 10 below the panel. Return is bound to menu event 12.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <ostream>
+#include <vector>
+
+#include "toolkit/event_queue.h"
+#include "toolkit/qt/gadget_registry.h"
+#include "toolkit/toolkit.h"
+
+namespace quillmoor::toolkit {
+
+inline void PrintTo(const Event& event, std::ostream* out) {
+    *out << "{kind " << static_cast<int>(event.kind) << ", number " << event.number << ", type "
+         << static_cast<int>(event.type) << ", window " << event.window << "}";
+}
+
+class EventFormTest : public ::testing::Test {
+protected:
+    static constexpr int kWindow = 0;
+    static constexpr int kPanel = 1;
+    static constexpr int kField = 2;
+    static constexpr int kReadOnlyField = 3;
+    static constexpr int kList = 4;
+    static constexpr int kCheck = 5;
+    static constexpr int kButton = 6;
+    static constexpr int kHiddenField = 7;
+    static constexpr int kHiddenList = 8;
+    static constexpr int kEditor = 9;
+    static constexpr int kLastButton = 10;
+    static constexpr int kReturnEvent = 12;
+
+    void SetUp() override {
+        ASSERT_TRUE(InitToolkit()) << LastFailure();
+        ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 420, 420, "Ereignisse", kDialogWindowFlags), 0);
+        ASSERT_NE(CreatePanelGadget(kPanel, 5, 5, 410, 250), 0);
+        InsertGadgetItem(kPanel, -1, "Eins");
+        CreateTextGadget(kField, 10, 10, 150, 22, "", TextFieldFlags::Editable);
+        CreateTextGadget(kReadOnlyField, 10, 40, 150, 22, "fest", TextFieldFlags::ReadOnly);
+        CreateListGadget(kList, 10, 70, 150, 100);
+        for (const char* item : {"a", "b", "c"}) {
+            InsertGadgetItem(kList, -1, item);
+        }
+        CreateCheckGadget(kCheck, 200, 10, 150, 22, "Testobjekt");
+        CreateButtonGadget(kButton, 200, 40, 100, 25, "Neu");
+        InsertGadgetItem(kPanel, -1, "Zwei");
+        CreateTextGadget(kHiddenField, 10, 10, 150, 22, "", TextFieldFlags::Editable);
+        CreateListGadget(kHiddenList, 10, 40, 150, 100);
+        EndGadgetList();
+        ASSERT_NE(CreateEditorGadget(kEditor, 5, 260, 410, 120), 0);
+        ASSERT_NE(CreateButtonGadget(kLastButton, 5, 385, 100, 25, "Ende"), 0);
+        BindShortcut(kWindow, kKeyReturn, kReturnEvent);
+    }
+
+    void TearDown() override { EndToolkit(); }
+
+    static QWidget* Window() { return qt::WindowWidget(kWindow); }
+    static QWidget* Widget(int gadget) { return qt::FindGadget(gadget)->widget.data(); }
+    template <typename Kind>
+    static Kind* WidgetAs(int gadget) {
+        return qobject_cast<Kind*>(Widget(gadget));
+    }
+
+    // Makes the window the active one, as the user's first click would, and forgets what
+    // that yields, so that a test sees only the events of its own input.
+    static void Activate() {
+        Window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+        Drain();
+    }
+
+    // The widget that receives typed keys: the focused one, else the window.
+    static QWidget* KeyTarget() {
+        QWidget* focused = QApplication::focusWidget();
+        return focused != nullptr ? focused : Window();
+    }
+
+    static std::vector<Event> Drain() {
+        std::vector<Event> events;
+        for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
+            events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
+        }
+        return events;
+    }
+
+    static Event GadgetEvent(int gadget, GadgetEventType type) {
+        return {EventKind::Gadget, gadget, type, kWindow};
+    }
+    static Event MenuEvent(int number) {
+        return {EventKind::Menu, number, GadgetEventType::None, kWindow};
+    }
+    static Event CloseEvent() { return {EventKind::Close, 0, GadgetEventType::None, kWindow}; }
+};
+
+}  // namespace quillmoor::toolkit
