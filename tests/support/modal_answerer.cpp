@@ -1,0 +1,59 @@
+#include "tests/support/modal_answerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTest>
+#include <utility>
+
+namespace quillmoor::test {
+
+namespace {
+
+// Each attempt is one turn of the modal loop; a box that has not come after this many turns
+// is not coming, and the answerer stops rather than spin for ever.
+constexpr int kMaxAttempts = 10000;
+
+}  // namespace
+
+ModalAnswerer::ModalAnswerer(QString buttonCaption)
+    : buttonCaption_(std::move(buttonCaption)), attemptsLeft_(kMaxAttempts) {
+    timer_.setSingleShot(true);
+    timer_.setInterval(0);
+    connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::LookForBox);
+    timer_.start();
+}
+
+void ModalAnswerer::LookForBox() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) {
+        if (--attemptsLeft_ > 0) {
+            timer_.start();
+        } else {
+            problem_ = QStringLiteral("no modal box appeared");
+        }
+        return;
+    }
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (box == nullptr) {
+        problem_ = QStringLiteral("the modal widget is not a message box");
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+        return;
+    }
+    title_ = box->windowTitle();
+    text_ = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == buttonCaption_) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            answered_ = true;
+            return;
+        }
+    }
+    problem_ = QStringLiteral("the box has no button \"%1\"").arg(buttonCaption_);
+    box->reject();
+}
+
+}  // namespace quillmoor::test

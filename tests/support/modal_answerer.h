@@ -1,0 +1,37 @@
+#pragma once
+
+// Answers the next modal message box the way a user does: once the box is up, it clicks the
+// button with the given caption. Arm it before the call that shows the box; afterwards, check
+// Answered() and read what the box said.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+namespace quillmoor::test {
+
+class ModalAnswerer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ModalAnswerer(QString buttonCaption);
+
+    bool Answered() const { return answered_; }
+    // Why the box could not be answered as asked; "" when it was, or when none has come yet.
+    const QString& Problem() const { return problem_; }
+    const QString& Title() const { return title_; }
+    const QString& Text() const { return text_; }
+
+private:
+    void LookForBox();
+
+    QString buttonCaption_;
+    QTimer timer_;
+    int attemptsLeft_;
+    bool answered_ = false;
+    QString problem_;
+    QString title_;
+    QString text_;
+};
+
+}  // namespace quillmoor::test

@@ -1,0 +1,161 @@
+#include <QListWidget>
+#include <QPointer>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "tests/toolkit/toolkit_fixture.h"
+#include "toolkit/qt/gadget_registry.h"
+
+namespace quillmoor::toolkit {
+namespace {
+
+using qt::FindGadget;
+
+QPointer<QWidget> WidgetOf(int gadget) {
+    const qt::GadgetRecord* record = FindGadget(gadget);
+    return record == nullptr ? nullptr : record->widget;
+}
+
+using GadgetNumbers = ToolkitTest;
+
+TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadget) {
+    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "Alt"), 0);
+    const QPointer<QWidget> old = WidgetOf(1);
+    ASSERT_NE(CreateListGadget(1, 0, 30, 80, 80), 0);
+    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(FindGadget(1)->kind, GadgetKind::List);
+}
+
+TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Seite");
+    ASSERT_NE(CreateTextGadget(5, 0, 0, 80, 20, "alt", TextFieldFlags::Editable), 0);
+    const QPointer<QWidget> old = WidgetOf(5);
+    // A new panel without tabs is current: there is no page to create anything in.
+    ASSERT_NE(CreatePanelGadget(2, 0, 0, 100, 100), 0);
+    EXPECT_EQ(CreateTextGadget(5, 0, 0, 80, 20, "neu", TextFieldFlags::Editable), 0);
+    EXPECT_EQ(WidgetOf(5), old);
+    EXPECT_EQ(ReadGadgetText(5), "alt");
+}
+
+TEST_F(GadgetNumbers, NumbersOutsideTheRangeAreRefused) {
+    for (const int number : {-1, kMaxObjectNumber + 1}) {
+        EXPECT_EQ(CreateButtonGadget(number, 0, 0, 10, 10, "x"), 0) << number;
+        EXPECT_EQ(OpenFormWindow(number, 0, 0, 10, 10, "x", kDialogWindowFlags), 0) << number;
+        EXPECT_EQ(LoadNumberedFont(number, "Courier", 10), 0) << number;
+    }
+    EXPECT_NE(CreateButtonGadget(kMaxObjectNumber, 0, 0, 10, 10, "x"), 0);
+}
+
+TEST_F(GadgetNumbers, AGadgetCannotReplaceThePanelItLivesIn) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Seite");
+    const QPointer<QWidget> panel = WidgetOf(1);
+    EXPECT_EQ(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
+    EXPECT_EQ(WidgetOf(1), panel);
+}
+
+TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Seite");
+    ASSERT_NE(CreateCheckGadget(2, 0, 0, 80, 20, "x"), 0);
+    EndGadgetList();
+    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
+    EXPECT_EQ(FindGadget(2), nullptr);
+    EXPECT_EQ(ReadGadgetState(2), 0);
+}
+
+TEST_F(GadgetNumbers, ChildWidgetsAndPagesBelongToTheirGadget) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Eins");
+    ASSERT_NE(CreateListGadget(2, 0, 0, 100, 100), 0);
+    auto* panel = static_cast<QTabWidget*>(WidgetOf(1).data());
+    auto* list = static_cast<QListWidget*>(WidgetOf(2).data());
+    EXPECT_EQ(qt::GadgetNumberOf(list->viewport()), 2);
+    EXPECT_EQ(qt::GadgetNumberOf(panel->tabBar()), 1);
+    EXPECT_EQ(qt::GadgetNumberOf(panel->widget(0)), 1);
+    EXPECT_EQ(qt::GadgetNumberOf(qt::WindowWidget(kWindow)), -1);
+    EXPECT_EQ(qt::WindowNumberOf(list->viewport()), kWindow);
+}
+
+TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
+    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "a"), 0);
+    ASSERT_NE(CreateButtonGadget(3, 0, 0, 10, 10, "b"), 0);
+    ASSERT_NE(CreateButtonGadget(6, 0, 0, 10, 10, "c"), 0);
+    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "d"), 0);
+    EXPECT_EQ(qt::GadgetsOfWindow(kWindow), (std::vector<int>{3, 6, 9}));
+    EXPECT_TRUE(qt::GadgetsOfWindow(kWindow + 1).empty());
+}
+
+TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Eins");
+    ASSERT_NE(CreateButtonGadget(2, 0, 0, 80, 24, "auf Eins"), 0);
+    InsertGadgetItem(1, -1, "Zwei");
+    ASSERT_NE(CreateButtonGadget(3, 0, 0, 80, 24, "auf Zwei"), 0);
+    EndGadgetList();
+    auto* panel = static_cast<QTabWidget*>(WidgetOf(1).data());
+    EXPECT_EQ(panel->currentIndex(), 0);
+    EXPECT_TRUE(WidgetOf(2)->isEnabled());
+    EXPECT_FALSE(WidgetOf(3)->isEnabled());
+    panel->setCurrentIndex(1);
+    EXPECT_FALSE(WidgetOf(2)->isEnabled());
+    EXPECT_TRUE(WidgetOf(3)->isVisible());
+    EXPECT_TRUE(WidgetOf(3)->isEnabled());
+    // Back outside the panel, new gadgets go into the window itself.
+    ASSERT_NE(CreateButtonGadget(4, 0, 250, 80, 24, "unten"), 0);
+    EXPECT_EQ(WidgetOf(4)->parentWidget(), qt::WindowWidget(kWindow));
+}
+
+TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
+    EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
+    EXPECT_EQ(BeginGadgetList(0), 0);
+    EXPECT_EQ(BeginGadgetList(CreateButtonGadget(1, 0, 0, 10, 10, "x")), 0);
+    EXPECT_EQ(WindowHandle(kWindow + 1), 0);
+}
+
+TEST_F(GadgetNumbers, EndToolkitClosesWindowsBeforeFonts) {
+    ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
+    Handle fontAtWindowEnd = 0;
+    QObject::connect(qt::WindowWidget(kWindow), &QObject::destroyed,
+                     [&] { fontAtWindowEnd = FontHandle(0); });
+    EndToolkit();
+    EXPECT_NE(fontAtWindowEnd, 0);
+    EXPECT_EQ(FontHandle(0), 0);
+    EXPECT_EQ(WindowHandle(kWindow), 0);
+}
+
+TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        EXPECT_EQ(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
+        EXPECT_EQ(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
+        InsertGadgetItem(1, -1, "x");
+        WriteGadgetText(1, "x");
+        EXPECT_EQ(ReadGadgetText(1), "");
+        EXPECT_EQ(GadgetItemCount(1), 0);
+        EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
+        EXPECT_EQ(FocusedGadget(), -1);
+        EXPECT_EQ(AskUser("x", "y", AskFlags::YesNo), Answer::NotShown);
+        ASSERT_TRUE(InitToolkit()) << LastFailure();
+        ASSERT_NE(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
+        EXPECT_NE(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
+        EndToolkit();
+    }
+}
+
+TEST_F(GadgetNumbers, AWindowOffTheScreenIsMovedOntoIt) {
+    ASSERT_NE(OpenFormWindow(1, 100000, 100000, 200, 100, "weit weg", kDialogWindowFlags), 0);
+    const QWidget* window = qt::WindowWidget(1);
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x();
+    EXPECT_EQ(window->size(), QSize(200, 100));
+}
+
+TEST_F(GadgetNumbers, AWindowOfImpossibleSizeIsNotOpened) {
+    EXPECT_EQ(OpenFormWindow(1, 0, 0, 0, 100, "x", kDialogWindowFlags), 0);
+    EXPECT_FALSE(LastFailure().empty());
+    EXPECT_EQ(WindowHandle(1), 0);
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit

@@ -1,0 +1,141 @@
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "tests/toolkit/toolkit_fixture.h"
+#include "toolkit/qt/gadget_registry.h"
+
+namespace quillmoor::toolkit {
+namespace {
+
+std::string AllBytesExcept(std::string_view left_out) {
+    std::string bytes;
+    for (int value = 0; value < 256; ++value) {
+        if (left_out.find(static_cast<char>(value)) == std::string_view::npos) {
+            bytes.push_back(static_cast<char>(value));
+        }
+    }
+    return bytes;
+}
+
+QWidget* WidgetOf(int gadget) {
+    return qt::FindGadget(gadget)->widget.data();
+}
+
+using Texts = ToolkitTest;
+
+TEST_F(Texts, EveryByteRoundTripsThroughAnItem) {
+    ASSERT_NE(CreateListGadget(1, 0, 0, 100, 100), 0);
+    const std::string all = AllBytesExcept("");
+    InsertGadgetItem(1, -1, all);
+    EXPECT_EQ(ReadGadgetItemText(1, 0), all);
+}
+
+// A single-line field keeps even NUL, CR and LF exactly as written, so that a text passed
+// through it is never cut short.
+TEST_F(Texts, EveryByteRoundTripsThroughATextField) {
+    const std::string all = AllBytesExcept("");
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, all, TextFieldFlags::Editable), 0);
+    EXPECT_EQ(ReadGadgetText(1), all);
+    WriteGadgetText(1, "a\rb\nc\r\nd");
+    EXPECT_EQ(ReadGadgetText(1), "a\rb\nc\r\nd");
+}
+
+TEST_F(Texts, EveryByteRoundTripsThroughTheEditorWithLinesEndingInCarriageReturn) {
+    ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
+    const std::string all = AllBytesExcept("");
+    WriteGadgetText(1, all);
+    std::string expected = all;
+    expected['\n'] = '\r';
+    EXPECT_EQ(ReadGadgetText(1), expected);
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(1))->blockCount(), 3);
+}
+
+TEST_F(Texts, EditorLineEndsComeBackAsCarriageReturns) {
+    ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
+    const struct {
+        std::string written;
+        std::string read;
+    } cases[] = {
+        {"eins\rzwei\r", "eins\rzwei\r"},
+        {"eins\r\nzwei", "eins\rzwei"},
+        {"eins\nzwei", "eins\rzwei"},
+        {"\r\r", "\r\r"},
+        {"", ""},
+    };
+    for (const auto& testCase : cases) {
+        WriteGadgetText(1, testCase.written);
+        EXPECT_EQ(ReadGadgetText(1), testCase.read);
+    }
+    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(1))->toPlainText(), "");
+}
+
+TEST_F(Texts, EditorHoldsLongTexts) {
+    ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
+    std::string text;
+    for (int line = 0; line < 20000; ++line) {
+        text += "Procedure Methode" + std::to_string(line) + "(*this.Klasse)\r";
+    }
+    WriteGadgetText(1, text);
+    EXPECT_EQ(ReadGadgetText(1), text);
+}
+
+TEST_F(Texts, TypedCharactersWithoutAWindows1252FormReadBackAsQuestionMarks) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
+    for (const char* typed : {"a", "\U0001F600", "\u4E2D", "o", "\u0308", "\u00F6"}) {
+        QTest::sendKeyEvent(QTest::Click, WidgetOf(1), Qt::Key_unknown, QString::fromUtf8(typed),
+                            Qt::NoModifier);
+    }
+    EXPECT_EQ(ReadGadgetText(1), "a??o?\xF6");
+}
+
+TEST_F(Texts, AnEmptiedTextFieldReadsEmpty) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "Inhalt", TextFieldFlags::Editable), 0);
+    WriteGadgetText(1, "");
+    EXPECT_EQ(ReadGadgetText(1), "");
+}
+
+TEST_F(Texts, ReadOnlyFieldRejectsTypingButAllowsSelecting) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "fest", TextFieldFlags::ReadOnly), 0);
+    auto* field = static_cast<QLineEdit*>(WidgetOf(1));
+    field->setFocus();
+    QTest::keyClicks(field, "xyz");
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClick(field, Qt::Key_Home);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(ReadGadgetText(1), "fest");
+    QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(field->selectedText(), "fest");
+    EXPECT_EQ(field->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(Texts, EditableFieldTakesTyping) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "ab", TextFieldFlags::Editable), 0);
+    auto* field = static_cast<QLineEdit*>(WidgetOf(1));
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClicks(field, "c");
+    EXPECT_EQ(ReadGadgetText(1), "abc");
+}
+
+TEST_F(Texts, CheckBoxStartsUntickedAndTogglesOnClick) {
+    ASSERT_NE(CreateCheckGadget(1, 0, 0, 100, 20, "Testobjekt"), 0);
+    EXPECT_EQ(ReadGadgetState(1), 0);
+    QTest::mouseClick(WidgetOf(1), Qt::LeftButton, {}, QPoint(5, 10));
+    EXPECT_EQ(ReadGadgetState(1), 1);
+}
+
+TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
+    ASSERT_NE(CreateButtonGadget(2, 0, 30, 100, 20, "Knopf"), 0);
+    QWidget* window = qt::WindowWidget(kWindow);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_EQ(FocusedGadget(), -1);
+    FocusGadget(2);
+    EXPECT_EQ(FocusedGadget(), 2);
+    FocusGadget(99);
+    EXPECT_EQ(FocusedGadget(), 2);
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit

@@ -1,0 +1,76 @@
+#include <QApplication>
+#include <QFontDatabase>
+#include <array>
+#include <string>
+
+#include "toolkit/qt/display_probe.h"
+#include "toolkit/qt/widget_state.h"
+#include "toolkit/toolkit.h"
+
+namespace quillmoor::toolkit {
+
+namespace {
+
+std::string& Failure() {
+    static std::string failure;
+    return failure;
+}
+
+// One QApplication serves the whole process: Qt cannot start a second one cleanly, and a
+// program may end and start the toolkit again. Its arguments must outlive it.
+bool StartApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+            Failure() = "another kind of Qt application object already exists";
+            return false;
+        }
+        return true;
+    }
+    const qt::PlatformChoice choice = qt::ChoosePlatform();
+    if (choice.platform.empty()) {
+        Failure() = choice.failure;
+        return false;
+    }
+    static std::string program = "quillmoor";
+    static std::string platformOption = "-platform";
+    static std::string platform;
+    platform = choice.platform;
+    static std::array<char*, 4> arguments = {program.data(), platformOption.data(), platform.data(),
+                                             nullptr};
+    static int argumentCount = 3;
+    new QApplication(argumentCount, arguments.data());
+    return true;
+}
+
+}  // namespace
+
+bool InitToolkit() {
+    if (qt::Toolkit() != nullptr) {
+        return true;
+    }
+    Failure().clear();
+    if (!StartApplication()) {
+        return false;
+    }
+    QApplication::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    qt::StartWidgetState(QApplication::font());
+    return true;
+}
+
+std::string LastFailure() {
+    return Failure();
+}
+
+void EndToolkit() {
+    qt::EndWidgetState();
+}
+
+namespace qt {
+
+void ReportFailure(std::string failure) {
+    Failure() = std::move(failure);
+}
+
+}  // namespace qt
+
+}  // namespace quillmoor::toolkit
