@@ -1,11 +1,18 @@
 #include "toolkit/qt/display_probe.h"
 
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <thread>
 
 #include "toolkit/toolkit.h"
 
@@ -75,10 +82,56 @@ void ExpectCleanFailureWith(const char* display) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
+// A stand-in X server that answers on the display's socket and hangs up on every client, as
+// a server does that refuses our authorisation.
+class RefusingXServer {
+public:
+    explicit RefusingXServer(int display) {
+        const std::string name = "/tmp/.X11-unix/X" + std::to_string(display);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path + 1, name.data(), name.size());
+        listening_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const auto length =
+            static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name.size());
+        listening_ok_ = bind(listening_, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+                        listen(listening_, 4) == 0;
+        server_ = std::thread([this] { HangUpOnClients(); });
+    }
+    ~RefusingXServer() {
+        stop_ = true;
+        server_.join();
+        close(listening_);
+    }
+    bool Listening() const { return listening_ok_; }
+
+private:
+    void HangUpOnClients() {
+        while (!stop_) {
+            pollfd waiting{listening_, POLLIN, 0};
+            if (poll(&waiting, 1, 50) == 1) {
+                close(accept(listening_, nullptr, nullptr));
+            }
+        }
+    }
+
+    int listening_ = -1;
+    bool listening_ok_ = false;
+    std::atomic<bool> stop_ = false;
+    std::thread server_;
+};
+
 TEST(DisplayProbe, NoDisplayFailsCleanly) {
     ExpectCleanFailureWith(nullptr);
-    ExpectCleanFailureWith(":99");
+    ExpectCleanFailureWith(":4711");
     ExpectCleanFailureWith("nonsense");
+}
+
+TEST(DisplayProbe, RefusingXServerFailsCleanly) {
+    const int display = 5000 + static_cast<int>(getpid() % 1000);
+    RefusingXServer server(display);
+    ASSERT_TRUE(server.Listening());
+    ExpectCleanFailureWith((":" + std::to_string(display)).c_str());
 }
 
 }  // namespace

@@ -26,6 +26,15 @@ TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadget) {
     EXPECT_EQ(FindGadget(1)->kind, GadgetKind::List);
 }
 
+TEST_F(GadgetNumbers, ReopeningAWindowNumberDestroysTheOldWindowAndItsGadgets) {
+    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
+    const QPointer<QWidget> oldWindow = qt::WindowWidget(kWindow);
+    ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 100, 100, "neu", kDialogWindowFlags), 0);
+    EXPECT_TRUE(oldWindow.isNull());
+    EXPECT_EQ(FindGadget(1), nullptr);
+    EXPECT_EQ(WindowHandle(kWindow), reinterpret_cast<Handle>(qt::WindowWidget(kWindow)));
+}
+
 TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
     ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
     InsertGadgetItem(1, -1, "Seite");

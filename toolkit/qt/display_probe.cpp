@@ -16,6 +16,8 @@
 #include <cstring>
 #include <vector>
 
+#include "toolkit/qt/xcb_handshake.h"
+
 namespace quillmoor::toolkit::qt {
 
 namespace {
@@ -87,7 +89,8 @@ bool TcpPortAnswers(const std::string& host, int port) {
     return answers;
 }
 
-// "" when the X display answers, else why not.
+// "" when the X display answers and accepts us, else why not. A display that does not even
+// answer is found out within kConnectTimeoutMs, before the X client library would wait longer.
 std::string ProbeX() {
     const std::string name = Environment("DISPLAY");
     if (name.empty()) {
@@ -106,7 +109,10 @@ std::string ProbeX() {
     } else {
         answers = TcpPortAnswers(address->host, kFirstXPort + address->display);
     }
-    return answers ? std::string() : "the X display " + name + " does not answer";
+    if (!answers) {
+        return "the X display " + name + " does not answer";
+    }
+    return TryXConnection(name);
 }
 
 std::string ProbeWayland() {

@@ -6,6 +6,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "toolkit/qt/event_hooks.h"
@@ -73,36 +74,70 @@ void EnableSelectedPageOnly(QTabWidget& panel) {
     }
 }
 
+QWidget* MakePanel(QWidget* parent) {
+    auto* panel = new QTabWidget(parent);
+    panel->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(panel, &QTabWidget::currentChanged, panel,
+                     [panel] { EnableSelectedPageOnly(*panel); });
+    return panel;
+}
+
+QWidget* MakeTextField(QWidget* parent, const std::string& text, TextFieldFlags flags) {
+    auto* field = new QLineEdit(qt::ToQString(text), parent);
+    field->setCursorPosition(0);
+    const auto readOnly = static_cast<std::uint32_t>(TextFieldFlags::ReadOnly);
+    field->setReadOnly((static_cast<std::uint32_t>(flags) & readOnly) != 0);
+    return field;
+}
+
+QWidget* MakeList(QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QWidget* MakeButton(QWidget* parent, const std::string& caption) {
+    auto* button = new QPushButton(qt::ToQString(caption), parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* MakeEditor(QWidget* parent) {
+    auto* editor = new QPlainTextEdit(parent);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setTabChangesFocus(false);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The selection stays visible while another widget has the focus.
+    QPalette palette = editor->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    editor->setPalette(palette);
+    return editor;
+}
+
 }  // namespace
 
 Handle CreatePanelGadget(int gadget, int x, int y, int width, int height) {
-    QWidget* widget =
-        CreateGadget(gadget, GadgetKind::Panel, {x, y, width, height}, [](QWidget* parent) {
-            auto* panel = new QTabWidget(parent);
-            panel->tabBar()->setFocusPolicy(Qt::StrongFocus);
-            QObject::connect(panel, &QTabWidget::currentChanged, panel,
-                             [panel] { EnableSelectedPageOnly(*panel); });
-            return panel;
-        });
+    QWidget* widget = CreateGadget(gadget, GadgetKind::Panel, {x, y, width, height}, MakePanel);
     if (widget == nullptr) {
         return 0;
     }
-    qt::WidgetState& state = *qt::Toolkit();
     const int window = qt::FindGadget(gadget)->window;
-    state.gadgetList.Push(qt::Container{window, widget, true});
+    qt::Toolkit()->gadgetList.Push(qt::Container{window, widget, true});
     return qt::HandleOf(widget);
 }
 
 Handle CreateTextGadget(int gadget, int x, int y, int width, int height, const std::string& text,
                         TextFieldFlags flags) {
     return qt::HandleOf(
-        CreateGadget(gadget, GadgetKind::Text, {x, y, width, height}, [&](QWidget* parent) {
-            auto* field = new QLineEdit(parent);
-            field->setText(qt::ToQString(text));
-            field->setCursorPosition(0);
-            field->setReadOnly(flags == TextFieldFlags::ReadOnly);
-            return field;
-        }));
+        CreateGadget(gadget, GadgetKind::Text, {x, y, width, height},
+                     [&](QWidget* parent) { return MakeTextField(parent, text, flags); }));
 }
 
 Handle CreateCheckGadget(int gadget, int x, int y, int width, int height, const std::string& text) {
@@ -112,45 +147,17 @@ Handle CreateCheckGadget(int gadget, int x, int y, int width, int height, const 
 }
 
 Handle CreateListGadget(int gadget, int x, int y, int width, int height) {
-    return qt::HandleOf(
-        CreateGadget(gadget, GadgetKind::List, {x, y, width, height}, [](QWidget* parent) {
-            auto* list = new QListWidget(parent);
-            list->setSelectionMode(QAbstractItemView::SingleSelection);
-            list->setSortingEnabled(false);
-            list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            list->setUniformItemSizes(true);
-            return list;
-        }));
+    return qt::HandleOf(CreateGadget(gadget, GadgetKind::List, {x, y, width, height}, MakeList));
 }
 
 Handle CreateButtonGadget(int gadget, int x, int y, int width, int height,
                           const std::string& text) {
-    return qt::HandleOf(
-        CreateGadget(gadget, GadgetKind::Button, {x, y, width, height}, [&](QWidget* parent) {
-            auto* button = new QPushButton(qt::ToQString(text), parent);
-            button->setAutoDefault(false);
-            button->setDefault(false);
-            return button;
-        }));
+    return qt::HandleOf(CreateGadget(gadget, GadgetKind::Button, {x, y, width, height},
+                                     [&](QWidget* parent) { return MakeButton(parent, text); }));
 }
 
 Handle CreateEditorGadget(int gadget, int x, int y, int width, int height) {
-    QWidget* widget =
-        CreateGadget(gadget, GadgetKind::Editor, {x, y, width, height}, [](QWidget* parent) {
-            auto* editor = new QPlainTextEdit(parent);
-            editor->setLineWrapMode(QPlainTextEdit::NoWrap);
-            editor->setTabChangesFocus(false);
-            editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-            // The selection stays visible while another widget has
-            // the focus.
-            QPalette palette = editor->palette();
-            for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-                palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-            }
-            editor->setPalette(palette);
-            return editor;
-        });
+    QWidget* widget = CreateGadget(gadget, GadgetKind::Editor, {x, y, width, height}, MakeEditor);
     if (widget != nullptr) {
         qt::DiscardPendingInput();
     }

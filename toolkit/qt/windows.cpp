@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
 #include <memory>
 
 #include "toolkit/qt/event_hooks.h"
@@ -88,7 +89,6 @@ Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
     qt::WatchWindow(window, form);
     form->show();
     KeepOnScreen(*form, QPoint(x, y));
-    form->raise();
     form->activateWindow();
 
     state->gadgetList.Open(qt::Container{window, form, false});
