@@ -168,10 +168,16 @@ Answer AskUser(const std::string& title, const std::string& text, AskFlags flags
 // --- Events and keyboard -------------------------------------------------------------------
 
 // Binds a key code with modifier bits, in the given window, to a menu event number (0..65535).
-// A combination already bound gets the new number. A window that is not open changes nothing.
+// A combination already bound gets the new number. A window that is not open, or an event
+// number outside 0..65535, changes nothing. Posts no event.
 void BindShortcut(int window, std::int32_t shortcut, int event);
 
-// Waits, without using the processor, until the next event and returns its kind.
+// Waits, without using the processor, until the next event and returns its kind. The only
+// kinds reported are Gadget, Menu and Close: input that yields none of them (a repaint, a key
+// that is no shortcut) is handled and the wait goes on. A key bound with BindShortcut() never
+// reaches the focused widget. The gadget and menu events of one input come before the window
+// events queued while it was handled. Returns EventKind::None outside InitToolkit()..
+// EndToolkit().
 EventKind WaitForEvent();
 // Like WaitForEvent(), but handles only what is pending now and returns EventKind::None when
 // that yields no event. For tests and for draining the queue.

@@ -2,6 +2,7 @@
 #include <QEventLoop>
 
 #include "toolkit/qt/event_state.h"
+#include "toolkit/qt/widget_state.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit {
@@ -35,10 +36,9 @@ void BindShortcut(int window, std::int32_t shortcut, int event) {
     }
 }
 
-// Input that yields no event is not reported: the wait goes on until one arises.
 EventKind WaitForEvent() {
     while (!TakeQueued()) {
-        if (QCoreApplication::instance() == nullptr) {
+        if (qt::Toolkit() == nullptr) {
             return EventKind::None;
         }
         HandleInput(true);
@@ -47,7 +47,7 @@ EventKind WaitForEvent() {
 }
 
 EventKind PollEvent() {
-    if (!TakeQueued() && QCoreApplication::instance() != nullptr) {
+    if (!TakeQueued() && qt::Toolkit() != nullptr) {
         HandleInput(false);
         TakeQueued();
     }
