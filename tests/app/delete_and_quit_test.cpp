@@ -1,0 +1,87 @@
+// The two questions: deleting a list item by double-click and quitting by a close request, each
+// answered through the real message box as a user would.
+
+#include "tests/app/main_form_fixture.h"
+#include "tests/support/modal_answerer.h"
+
+namespace quillmoor::app::testing {
+namespace {
+
+struct DeleteCase {
+    const char* name;
+    int list;
+    int addButton;
+    const char* answer;  // the caption of the button the user presses
+    std::vector<std::string> remaining;
+};
+
+class DeleteTest : public MainFormTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
+    const DeleteCase& param = GetParam();
+    const int field =
+        param.list == GadgetId::Methods ? GadgetId::MethodEntry : GadgetId::AttributeEntry;
+    ShowPage(Page::Klasse);
+    for (const char* entry : {"A", "B", "C"}) {
+        TypeInto(field, entry);
+        ClickButton(param.addButton);
+    }
+    const std::string editorBefore = tk::ReadGadgetText(GadgetId::Output);
+
+    DoubleClickItem(param.list, 1);
+    test::ModalAnswerer answerer(param.answer);
+    RunPendingTurns();
+
+    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_EQ(answerer.Title(), "Warnung!");
+    EXPECT_EQ(answerer.Text(), QString::fromUtf8("Dieses Element wirklich löschen?"));
+    EXPECT_EQ(Items(param.list), param.remaining);
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), editorBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothListsBothAnswers, DeleteTest,
+    ::testing::Values(
+        DeleteCase{"MethodsYes", GadgetId::Methods, GadgetId::AddMethod, "Ja", {"A", "C"}},
+        DeleteCase{"MethodsNo", GadgetId::Methods, GadgetId::AddMethod, "Nein", {"A", "B", "C"}},
+        DeleteCase{"AttributesYes", GadgetId::Attributes, GadgetId::AddAttribute, "Ja", {"A", "C"}},
+        DeleteCase{
+            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, "Nein", {"A", "B", "C"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
+    ShowPage(Page::Klasse);
+    ClickButton(GadgetId::AddMethod);
+    ASSERT_EQ(tk::ReadGadgetState(GadgetId::Methods), -1);
+    test::ModalAnswerer answerer("Ja");
+    DeleteEntry(GadgetId::Methods);
+    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
+}
+
+TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
+    ShowPage(Page::Klasse);
+    ClickButton(GadgetId::AddMethod);
+    ClickButton(GadgetId::AddAttribute);
+    const std::vector<std::string> before = Snapshot();
+
+    QWidget* window = tk::qt::WindowWidget(kMainWindow);
+    window->close();
+    test::ModalAnswerer answerer("Nein");
+    EXPECT_EQ(RunPendingTurns(), LoopTurn::Continue);
+
+    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_EQ(answerer.Text(), "Wollen Sie QM wirklich beenden?");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(MainFormTest, CloseRequestAnsweredYesEndsTheLoop) {
+    tk::qt::WindowWidget(kMainWindow)->close();
+    test::ModalAnswerer answerer("Ja");
+    EXPECT_EQ(RunPendingTurns(), LoopTurn::Quit);
+    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+}
+
+}  // namespace
+}  // namespace quillmoor::app::testing

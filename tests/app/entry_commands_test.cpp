@@ -1,0 +1,135 @@
+// Adding entries by "+" and by Return, for both field-and-list pairs, and Return where it must
+// add nothing.
+
+#include <QApplication>
+
+#include "tests/app/main_form_fixture.h"
+
+namespace quillmoor::app::testing {
+namespace {
+
+enum class Trigger { PlusButton, ReturnKey };
+
+struct EntryPair {
+    const char* name;
+    int field;
+    int list;
+    int button;
+    int otherList;
+};
+
+const EntryPair kMethodPair{"methods", GadgetId::MethodEntry, GadgetId::Methods,
+                            GadgetId::AddMethod, GadgetId::Attributes};
+const EntryPair kAttributePair{"attributes", GadgetId::AttributeEntry, GadgetId::Attributes,
+                               GadgetId::AddAttribute, GadgetId::Methods};
+
+class AddEntryTest : public MainFormTest,
+                     public ::testing::WithParamInterface<std::tuple<EntryPair, Trigger>> {
+protected:
+    const EntryPair& Pair() const { return std::get<0>(GetParam()); }
+
+    void SetUp() override {
+        MainFormTest::SetUp();
+        ShowPage(Page::Klasse);
+    }
+
+    void Add(const QString& text) {
+        TypeInto(Pair().field, text);
+        if (std::get<1>(GetParam()) == Trigger::PlusButton) {
+            ClickButton(Pair().button);
+        } else {
+            PressReturn();
+        }
+    }
+};
+
+TEST_P(AddEntryTest, AppendsTheFieldEmptiesItAndKeepsItFocused) {
+    Add("Run()");
+    Add("Name.s()");
+    EXPECT_EQ(Items(Pair().list), (std::vector<std::string>{"Run()", "Name.s()"}));
+    EXPECT_EQ(tk::ReadGadgetText(Pair().field), "");
+    EXPECT_EQ(tk::FocusedGadget(), Pair().field);
+    EXPECT_EQ(tk::GadgetItemCount(Pair().otherList), 0);
+}
+
+TEST_P(AddEntryTest, TheStartingSampleTextIsAddedAsIs) {
+    const std::string sample = tk::ReadGadgetText(Pair().field);
+    ClickInto(Pair().field);
+    if (std::get<1>(GetParam()) == Trigger::PlusButton) {
+        ClickButton(Pair().button);
+    } else {
+        PressReturn();
+    }
+    EXPECT_EQ(Items(Pair().list), std::vector<std::string>{sample});
+}
+
+TEST_P(AddEntryTest, EmptyFieldAddsNothingAndTheFocusStays) {
+    Add("");
+    EXPECT_EQ(tk::GadgetItemCount(Pair().list), 0);
+    const bool byButton = std::get<1>(GetParam()) == Trigger::PlusButton;
+    EXPECT_EQ(tk::FocusedGadget(), byButton ? Pair().button : Pair().field);
+}
+
+TEST_P(AddEntryTest, SpacesDuplicatesAndOddTextAreAddedUnchanged) {
+    const std::vector<std::string> entries{"   ",
+                                           "X",
+                                           "X",
+                                           " (.",
+                                           std::string(1000, 'a'),
+                                           "Gr\xFC\xDF"
+                                           "e"};
+    for (const std::string& entry : entries) {
+        Add(QString::fromLatin1(entry));
+    }
+    EXPECT_EQ(Items(Pair().list), entries);
+}
+
+TEST_P(AddEntryTest, AddingDoesNotRegenerate) {
+    tk::WriteGadgetText(GadgetId::Output, "before");
+    Add("Run()");
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "before");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothPairsBothTriggers, AddEntryTest,
+                         ::testing::Combine(::testing::Values(kMethodPair, kAttributePair),
+                                            ::testing::Values(Trigger::PlusButton,
+                                                              Trigger::ReturnKey)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) +
+                                    (std::get<1>(info.param) == Trigger::PlusButton ? "ByPlus"
+                                                                                    : "ByReturn");
+                         });
+
+struct ReturnTarget {
+    const char* name;
+    int gadget;
+    Page page;
+};
+
+class ReturnElsewhereTest : public MainFormTest,
+                            public ::testing::WithParamInterface<ReturnTarget> {};
+
+TEST_P(ReturnElsewhereTest, AddsNothingAndChangesNoText) {
+    ShowPage(Page::Klasse);
+    ClickButton(GadgetId::AddMethod);
+    ClickButton(GadgetId::AddAttribute);
+    ShowPage(GetParam().page);
+    ClickInto(GetParam().gadget);
+    ASSERT_EQ(tk::FocusedGadget(), GetParam().gadget);
+    const std::vector<std::string> before = Snapshot();
+    PressReturn();
+    EXPECT_EQ(Snapshot(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryOtherKindOfWidget, ReturnElsewhereTest,
+    ::testing::Values(ReturnTarget{"ClassName", GadgetId::ClassName, Page::Allgemein},
+                      ReturnTarget{"ConstructorHead", GadgetId::ConstructorHead, Page::Allgemein},
+                      ReturnTarget{"Label", GadgetId::StructureNameLabel, Page::Allgemein},
+                      ReturnTarget{"MethodsList", GadgetId::Methods, Page::Klasse},
+                      ReturnTarget{"AttributesList", GadgetId::Attributes, Page::Klasse},
+                      ReturnTarget{"Editor", GadgetId::Output, Page::Output}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace quillmoor::app::testing

@@ -1,0 +1,135 @@
+// When the output is generated: on every event of the tab panel and at no other time, always
+// from what the widgets hold at that moment.
+
+#include "generator/source_generator.h"
+#include "tests/app/main_form_fixture.h"
+
+namespace quillmoor::app::testing {
+namespace {
+
+constexpr const char* kMarker = "not regenerated";
+
+class RegenerateTest : public MainFormTest {
+protected:
+    // Runs the pending turns one by one, putting a marker into the editor before each, and
+    // returns what each regeneration wrote.
+    static std::vector<std::string> RegenerationsOfPendingTurns() {
+        std::vector<std::string> written;
+        for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
+             event = tk::PollEvent()) {
+            tk::WriteGadgetText(GadgetId::Output, kMarker);
+            HandleEvent(event);
+            if (tk::ReadGadgetText(GadgetId::Output) != kMarker) {
+                written.push_back(tk::ReadGadgetText(GadgetId::Output));
+            }
+        }
+        return written;
+    }
+};
+
+TEST_F(RegenerateTest, RoadOfOneRequest) {
+    ShowPage(Page::Klasse);
+    TypeInto(GadgetId::MethodEntry, "Test.l(a,b)");
+    PressReturn();
+    EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::MethodEntry), "");
+    EXPECT_EQ(tk::FocusedGadget(), GadgetId::MethodEntry);
+
+    ShowPage(Page::Output);
+    ClassDescription expected = InitialDescription();
+    expected.methods = {"Test.l(a,b)"};
+    const std::string output = tk::ReadGadgetText(GadgetId::Output);
+    EXPECT_EQ(output, GenerateSource(expected));
+    EXPECT_NE(output.find("Procedure.l Test(*This.TestStruktur,a,b)\r"), std::string::npos);
+    EXPECT_EQ(output.find('\n'), std::string::npos);
+}
+
+TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
+    TypeInto(GadgetId::ClassName, "Konto");
+    TypeInto(GadgetId::StructureName, "");
+    TypeInto(GadgetId::ConstructorHead, "New_Konto(start.l)");
+    TypeInto(GadgetId::MethodTableLabel, " Tabelle ");
+    ClickInto(GadgetId::CreateTestObject);
+    ShowPage(Page::Klasse);
+    TypeInto(GadgetId::MethodEntry, "Get.str(a)");
+    ClickButton(GadgetId::AddMethod);
+    TypeInto(GadgetId::MethodEntry, "Run");
+    ClickButton(GadgetId::AddMethod);
+    ClickButton(GadgetId::AddAttribute);
+    ShowPage(Page::Output);
+
+    ClassDescription expected;
+    expected.constructorHead = "New_Konto(start.l)";
+    expected.className = "Konto";
+    expected.structureName = "";
+    expected.methodTableLabel = " Tabelle ";
+    expected.methods = {"Get.str(a)", "Run"};
+    expected.attributes = {"ID.l"};
+    expected.createTestObject = true;
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(expected));
+}
+
+TEST_F(RegenerateTest, NothingIsGeneratedBeforeThePanelsFirstEvent) {
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
+    TypeInto(GadgetId::ClassName, "Konto");
+    ClickInto(GadgetId::CreateTestObject);
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
+}
+
+void ArrowOnTabRow(Qt::Key key, int times) {
+    tk::FocusGadget(GadgetId::Panel);
+    for (int press = 0; press < times; ++press) {
+        QTest::keyClick(Panel()->tabBar(), key);
+    }
+}
+
+struct TabAction {
+    const char* name;
+    void (*act)();
+    size_t regenerations;
+};
+
+void ClickAnotherTab() {
+    ClickTab(Page::Output);
+}
+void ClickTheShownTab() {
+    ClickTab(Page::Allgemein);
+}
+void ArrowRightTwice() {
+    ArrowOnTabRow(Qt::Key_Right, 2);
+}
+void ArrowLeftAtFirstTab() {
+    ArrowOnTabRow(Qt::Key_Left, 1);
+}
+
+class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
+
+TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
+    GetParam().act();
+    const std::vector<std::string> written = RegenerationsOfPendingTurns();
+    EXPECT_EQ(written.size(), GetParam().regenerations);
+    for (const std::string& text : written) {
+        EXPECT_EQ(text, GenerateSource(InitialDescription()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MouseAndKeys, PanelEventTest,
+                         ::testing::Values(TabAction{"ClickOnAnotherTab", ClickAnotherTab, 2},
+                                           TabAction{"ClickOnTheShownTab", ClickTheShownTab, 1},
+                                           TabAction{"ArrowRightTwice", ArrowRightTwice, 2},
+                                           TabAction{"ArrowLeftAtTheFirstTab", ArrowLeftAtFirstTab,
+                                                     0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
+    ShowPage(Page::Output);
+    ClickInto(GadgetId::Output);
+    QTest::keyClicks(Widget(GadgetId::Output), "my own text");
+    RunPendingTurns();
+    ASSERT_NE(tk::ReadGadgetText(GadgetId::Output).find("my own text"), std::string::npos);
+    ShowPage(Page::Klasse);
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(InitialDescription()));
+}
+
+}  // namespace
+}  // namespace quillmoor::app::testing
