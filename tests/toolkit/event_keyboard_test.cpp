@@ -167,5 +167,22 @@ TEST_F(EventFormTest, TabReachesTheOtherPageOnceItIsShown) {
     EXPECT_EQ(FocusedGadget(), kEditor);
 }
 
+// When another program's window was active, the focus comes back to the gadget that had it,
+// and a text field reports both moves as it would any other.
+TEST_F(EventFormTest, ReactivationGivesTheFocusBack) {
+    Activate();
+    FocusGadget(kField);
+    Drain();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    Window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+    EXPECT_EQ(FocusedGadget(), kField);
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kField, GadgetEventType::FocusOut),
+                                           GadgetEvent(kField, GadgetEventType::FocusIn)}));
+}
+
 }  // namespace
 }  // namespace quillmoor::toolkit
