@@ -85,15 +85,16 @@ int main(int argc, char** argv) {
     TypeInto(GadgetId::StructureName, "KontoDaten");
     TypeInto(GadgetId::ConstructorHead, "New_Konto()");
     TypeInto(GadgetId::MethodTableLabel, "Konto_Methoden");
-    QTest::mouseClick(Widget(GadgetId::CreateTestObject), Qt::LeftButton);
+    // On the box itself: the check box is far wider than its caption.
+    QTest::mouseClick(Widget(GadgetId::CreateTestObject), Qt::LeftButton, {}, QPoint(8, 10));
     RunPendingTurns();
     const QDir docs(QString::fromLocal8Bit(argv[1]));
     bool saved = Save(docs, "tab-allgemein.png");
 
     ShowTab(1);
-    AddByReturn(GadgetId::MethodEntry, "Einzahlen.l(betrag.l)");
-    AddByReturn(GadgetId::MethodEntry, "Kontostand.l()");
-    AddByReturn(GadgetId::AttributeEntry, "Stand.l");
+    AddByReturn(GadgetId::MethodEntry, "Einzahlen(n.l)");
+    AddByReturn(GadgetId::MethodEntry, "Stand.l()");
+    AddByReturn(GadgetId::AttributeEntry, "Saldo.l");
     saved = Save(docs, "tab-klasse.png") && saved;
 
     ShowTab(2);
