@@ -94,6 +94,13 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
     EXPECT_EQ(panel->currentIndex(), 0);
 }
 
+TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
+    const QList<QSize> sizes = tk::qt::WindowWidget(kMainWindow)->windowIcon().availableSizes();
+    for (const int side : {16, 32, 48, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+    }
+}
+
 // The form's own position lies outside the offscreen platform's small screen: the window is
 // moved just enough to lie wholly inside the screen's available area.
 TEST_F(MainFormTest, WindowIsMovedJustEnoughToLieOnTheScreen) {
