@@ -17,12 +17,15 @@ enum class LoopTurn { Continue, Quit };
 LoopTurn HandleEvent(toolkit::EventKind event);
 
 // Builds the class description from the form's widgets, runs the generator on it and replaces
-// the whole text of the output editor with the result.
+// the whole text of the output editor with the result. Posts no event.
 void Regenerate();
 // Appends the entry field's text, unchanged, to the list, empties the field and gives it the
-// focus back. An empty field changes nothing and leaves the focus where it is.
+// focus back. An empty field changes nothing and leaves the focus where it is. Moving the focus
+// makes the toolkit post the fields' focus events, which the loop ignores; nothing else is
+// posted.
 void AddEntry(int entryField, int list);
-// Asks whether to delete, and on yes removes the list's selected item, if it has one.
+// Asks whether to delete, and on yes removes the list's selected item, if it has one. Posts no
+// event.
 void DeleteEntry(int list);
 
 }  // namespace quillmoor::app

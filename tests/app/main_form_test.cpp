@@ -92,6 +92,7 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
     EXPECT_EQ(panel->tabText(1), "Klasse");
     EXPECT_EQ(panel->tabText(2), "Output");
     EXPECT_EQ(panel->currentIndex(), 0);
+    EXPECT_EQ(tk::FocusedGadget(), -1);
 }
 
 TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
