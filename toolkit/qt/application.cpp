@@ -11,6 +11,8 @@ namespace quillmoor::toolkit {
 
 namespace {
 
+constexpr int kDialogFontPoints = 8;
+
 std::string& Failure() {
     static std::string failure;
     return failure;
@@ -42,6 +44,14 @@ bool StartApplication() {
     return true;
 }
 
+// The desktop's own face at 8 points: forms are laid out in fixed pixels for a dialog font of
+// that size, and the desktop's usual 10 points would cut the captions of narrow fields.
+QFont DefaultWidgetFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(kDialogFontPoints);
+    return font;
+}
+
 }  // namespace
 
 bool InitToolkit() {
@@ -52,7 +62,7 @@ bool InitToolkit() {
     if (!StartApplication()) {
         return false;
     }
-    QApplication::setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    QApplication::setFont(DefaultWidgetFont());
     qt::StartWidgetState(QApplication::font());
     return true;
 }
