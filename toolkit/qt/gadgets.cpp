@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "toolkit/qt/event_hooks.h"
@@ -83,7 +84,11 @@ QWidget* MakePanel(QWidget* parent) {
 }
 
 QWidget* MakeTextField(QWidget* parent, const std::string& text, TextFieldFlags flags) {
-    auto* field = new QLineEdit(qt::ToQString(text), parent);
+    auto* field = new QLineEdit(parent);
+    // Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
+    // whatever the user types or pastes.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setText(qt::ToQString(text));
     field->setCursorPosition(0);
     const auto readOnly = static_cast<std::uint32_t>(TextFieldFlags::ReadOnly);
     field->setReadOnly((static_cast<std::uint32_t>(flags) & readOnly) != 0);
