@@ -1,0 +1,35 @@
+#pragma once
+
+// What the random user believes the form holds, kept by itself from the actions it made and
+// the rules of the form, never read back from the widgets. The widgets are checked against it.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "generator/class_description.h"
+
+namespace quillmoor::random_user {
+
+enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
+
+struct FormModel {
+    // Every text field by its gadget number, labels included, as Windows-1252 bytes.
+    std::map<int, std::string> fields;
+    bool createTestObject = false;
+    std::vector<std::string> methods;
+    std::vector<std::string> attributes;
+    Page page = Page::Allgemein;
+
+    // The form as it opens.
+    static FormModel Initial();
+
+    // What a regeneration must generate from.
+    ClassDescription Description() const;
+};
+
+// The page that holds the gadget; the panel itself counts as on every page.
+Page PageOf(int gadget);
+bool IsLabel(int gadget);
+
+}  // namespace quillmoor::random_user

@@ -1,0 +1,495 @@
+#include "tests/random_user/random_user.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "app/event_loop.h"
+#include "app/gadget_ids.h"
+#include "generator/source_generator.h"
+#include "tests/support/modal_answerer.h"
+#include "toolkit/qt/gadget_registry.h"
+#include "toolkit/toolkit.h"
+
+namespace quillmoor::random_user {
+namespace {
+
+namespace tk = quillmoor::toolkit;
+using app::GadgetId;
+
+constexpr int kLongTextLength = 100'000;
+constexpr int kMaxLongTexts = 2;
+constexpr std::size_t kRecentActionsKept = 12;
+// More loop turns than any single action can cause: beyond this, events keep coming by
+// themselves.
+constexpr int kMaxTurnsPerAction = 10'000;
+
+const QString kYes = QStringLiteral("Ja");
+const QString kNo = QStringLiteral("Nein");
+const QString kQuestionTitle = QStringLiteral("Warnung!");
+const QString kDeleteQuestion = QString::fromUtf8("Dieses Element wirklich l\u00F6schen?");
+const QString kQuitQuestion = QStringLiteral("Wollen Sie QM wirklich beenden?");
+
+QWidget* Widget(int gadget) {
+    const tk::qt::GadgetRecord* record = tk::qt::FindGadget(gadget);
+    return record == nullptr ? nullptr : record->widget.data();
+}
+
+QTabWidget* Panel() {
+    return qobject_cast<QTabWidget*>(Widget(GadgetId::Panel));
+}
+
+QListWidget* List(int gadget) {
+    return qobject_cast<QListWidget*>(Widget(gadget));
+}
+
+// Where a mouse click lands inside the widget: on a scroll area's viewport, near the left.
+QWidget* ClickTarget(int gadget) {
+    QWidget* widget = Widget(gadget);
+    if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(widget)) {
+        return scrollArea->viewport();
+    }
+    return widget;
+}
+
+std::vector<std::string> Items(int list) {
+    std::vector<std::string> items;
+    const int count = tk::GadgetItemCount(list);
+    for (int index = 0; index < count; ++index) {
+        items.push_back(tk::ReadGadgetItemText(list, index));
+    }
+    return items;
+}
+
+// A text short enough for a message, and its length; bytes beyond ASCII as \xNN.
+std::string Shown(const std::string& text) {
+    constexpr std::size_t kShownLength = 40;
+    std::string shown = "\"";
+    for (const char byte : text.substr(0, kShownLength)) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value >= 0x20 && value < 0x7F) {
+            shown += byte;
+        } else {
+            constexpr std::string_view kDigits = "0123456789ABCDEF";
+            shown += {'\\', 'x', kDigits[value / 16], kDigits[value % 16]};
+        }
+    }
+    shown += "\"";
+    if (text.size() > kShownLength) {
+        shown += "... (" + std::to_string(text.size()) + " bytes)";
+    }
+    return shown;
+}
+
+std::string Shown(const std::vector<std::string>& items) {
+    std::string shown = std::to_string(items.size()) + " items [";
+    for (const std::string& item : items) {
+        shown += Shown(item) + " ";
+    }
+    return shown + "]";
+}
+
+template <typename Container>
+const auto& Pick(std::mt19937& random, const Container& container) {
+    return container[std::uniform_int_distribution<std::size_t>(0, container.size() - 1)(random)];
+}
+
+bool Chance(std::mt19937& random, double probability) {
+    return std::bernoulli_distribution(probability)(random);
+}
+
+// Every character is its own key press; a long text arrives in one, as a paste does.
+void Type(QWidget* receiver, const QString& characters, bool asOneInput) {
+    if (asOneInput) {
+        QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_unknown, characters, Qt::NoModifier);
+        return;
+    }
+    for (qsizetype index = 0; index < characters.size(); ++index) {
+        const qsizetype length = characters.at(index).isHighSurrogate() ? 2 : 1;
+        const QString character = characters.mid(index, length);
+        const Qt::Key key = character == u" " ? Qt::Key_Space : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, receiver, key, character, Qt::NoModifier);
+        index += length - 1;
+    }
+}
+
+}  // namespace
+
+RandomUser::RandomUser(std::uint32_t seed, int plannedActions)
+    : random_(seed), plannedActions_(plannedActions) {}
+
+std::string RandomUser::Act() {
+    problem_.clear();
+    enum Action { Typing, Return, Plus, Tab, Arrows, CheckBox, DoubleClick, Close };
+    std::discrete_distribution<int> actions({30, 15, 12, 12, 8, 5, 12, 3});
+    switch (actions(random_)) {
+        case Typing:
+            TypeIntoField();
+            break;
+        case Return:
+            PressReturn();
+            break;
+        case Plus:
+            ClickPlus();
+            break;
+        case Tab:
+            ClickTab();
+            break;
+        case Arrows:
+            PressArrowKeys();
+            break;
+        case CheckBox:
+            ClickCheckBox();
+            break;
+        case DoubleClick:
+            DoubleClickList();
+            break;
+        default:
+            RequestClose();
+            break;
+    }
+    ++actionsDone_;
+    CheckForm();
+    return problem_;
+}
+
+std::string RandomUser::RecentActions() const {
+    std::string lines;
+    for (const std::string& action : recentActions_) {
+        lines += "  " + action + "\n";
+    }
+    return lines;
+}
+
+void RandomUser::TypeIntoField() {
+    constexpr std::array<int, 13> kFields = {
+        GadgetId::ClassName,        GadgetId::StructureName,  GadgetId::ConstructorHead,
+        GadgetId::MethodTableLabel, GadgetId::MethodEntry,    GadgetId::MethodEntry,
+        GadgetId::MethodEntry,      GadgetId::AttributeEntry, GadgetId::AttributeEntry,
+        GadgetId::ClassNameLabel,   GadgetId::MethodsLabel,   GadgetId::Output,
+        GadgetId::AttributeEntry};
+    const int field = Pick(random_, kFields);
+    const bool replace = Chance(random_, 0.5);
+    const TypedText text = ChooseText(field);
+    Note("type " + Shown(text.bytes) + (replace ? " over" : " after") + " the text of gadget " +
+         std::to_string(field));
+
+    ShowPage(PageOf(field));
+    GiveFocus(field);
+    QWidget* receiver = Widget(field);
+    if (replace) {
+        QTest::keyClick(receiver, Qt::Key_A, Qt::ControlModifier);
+        if (text.characters.isEmpty()) {
+            QTest::keyClick(receiver, Qt::Key_Delete);
+        }
+    } else {
+        QTest::keyClick(receiver, Qt::Key_End);
+    }
+    Type(receiver, text.characters, text.bytes.size() >= static_cast<std::size_t>(kLongTextLength));
+    RunPendingTurns();
+
+    auto known = model_.fields.find(field);
+    if (known != model_.fields.end() && !IsLabel(field)) {
+        known->second = replace ? text.bytes : known->second + text.bytes;
+    }
+}
+
+TypedText RandomUser::ChooseText(int field) {
+    const bool entryField = field == GadgetId::MethodEntry || field == GadgetId::AttributeEntry;
+    const bool lateInTheRun = actionsDone_ >= plannedActions_ - plannedActions_ / 20;
+    if (entryField && lateInTheRun && longTextsTyped_ < kMaxLongTexts && Chance(random_, 0.2)) {
+        ++longTextsTyped_;
+        return LongText(random_, kLongTextLength);
+    }
+    if (Chance(random_, 0.08)) {
+        return {};
+    }
+    constexpr std::array<TextKind, 8> kKinds = {TextKind::Ascii,
+                                                TextKind::Ascii,
+                                                TextKind::Ascii,
+                                                TextKind::SpacesOnly,
+                                                TextKind::Windows1252Letters,
+                                                TextKind::Windows1252Letters,
+                                                TextKind::OutsideWindows1252,
+                                                TextKind::Mixed};
+    return RandomText(random_, Pick(random_, kKinds));
+}
+
+void RandomUser::PressReturn() {
+    const int gadget =
+        std::uniform_int_distribution<int>(GadgetId::Panel, GadgetId::Output)(random_);
+    struct Press {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool isTheShortcut;
+    };
+    static const std::array<Press, 7> kPresses = {{
+        {"Return", Qt::Key_Return, Qt::NoModifier, true},
+        {"Return", Qt::Key_Return, Qt::NoModifier, true},
+        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"Shift+Return", Qt::Key_Return, Qt::ShiftModifier, false},
+        {"Control+Return", Qt::Key_Return, Qt::ControlModifier, false},
+        {"Alt+Return", Qt::Key_Return, Qt::AltModifier, false},
+        {"Shift+Control+Return", Qt::Key_Return, Qt::ShiftModifier | Qt::ControlModifier, false},
+    }};
+    const Press& press = Pick(random_, kPresses);
+    Note(std::string(press.name) + " in gadget " + std::to_string(gadget));
+
+    if (gadget != GadgetId::Panel) {
+        ShowPage(PageOf(gadget));
+    }
+    GiveFocus(gadget);
+    QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
+    RunPendingTurns();
+
+    if (press.isTheShortcut && gadget == GadgetId::MethodEntry) {
+        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
+    } else if (press.isTheShortcut && gadget == GadgetId::AttributeEntry) {
+        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
+    }
+}
+
+void RandomUser::ClickPlus() {
+    const bool methods = Chance(random_, 0.5);
+    const int button = methods ? GadgetId::AddMethod : GadgetId::AddAttribute;
+    Note("click the \"+\" of the " + std::string(methods ? "methods" : "attributes"));
+    ShowPage(Page::Klasse);
+    QTest::mouseClick(Widget(button), Qt::LeftButton);
+    RunPendingTurns();
+    if (methods) {
+        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
+    } else {
+        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
+    }
+}
+
+void RandomUser::ClickTab() {
+    const auto page = static_cast<Page>(std::uniform_int_distribution<int>(0, 2)(random_));
+    Note("click tab " + std::to_string(static_cast<int>(page) + 1));
+    QTabBar* bar = Panel()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(static_cast<int>(page)).center());
+    model_.page = page;
+    RunPendingTurns();
+}
+
+// Arrow keys on the tab row move the selection one tab at a time and stop at either end.
+void RandomUser::PressArrowKeys() {
+    const int presses = std::uniform_int_distribution<int>(1, 3)(random_);
+    Note(std::to_string(presses) + " arrow key(s) on the tab row");
+    GiveFocus(GadgetId::Panel);
+    for (int press = 0; press < presses; ++press) {
+        const bool right = Chance(random_, 0.5);
+        QTest::keyClick(Panel()->tabBar(), right ? Qt::Key_Right : Qt::Key_Left);
+        const int index = static_cast<int>(model_.page) + (right ? 1 : -1);
+        model_.page = static_cast<Page>(std::clamp(index, 0, 2));
+        RunPendingTurns();
+    }
+}
+
+void RandomUser::ClickCheckBox() {
+    Note("click the test-object check box");
+    ShowPage(Page::Allgemein);
+    // On the box itself: the check box takes clicks on the box and its caption only.
+    QWidget* box = Widget(GadgetId::CreateTestObject);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    model_.createTestObject = !model_.createTestObject;
+    RunPendingTurns();
+}
+
+// A double-click on an item must ask about that item; one on the empty part of a list may ask
+// or not, and on yes removes the item that is selected, if any.
+void RandomUser::DoubleClickList() {
+    const bool methods = Chance(random_, 0.5);
+    const int gadget = methods ? GadgetId::Methods : GadgetId::Attributes;
+    std::vector<std::string>& entries = methods ? model_.methods : model_.attributes;
+    const bool yes = Chance(random_, 0.5);
+    ShowPage(Page::Klasse);
+
+    QListWidget* list = List(gadget);
+    QPoint point(5, list->viewport()->height() - 3);
+    if (!entries.empty() && Chance(random_, 0.85)) {
+        const int row =
+            std::uniform_int_distribution<int>(0, static_cast<int>(entries.size()) - 1)(random_);
+        list->scrollToItem(list->item(row));
+        point = list->visualItemRect(list->item(row)).center();
+    }
+    const QListWidgetItem* item = list->itemAt(point);
+    const int clickedRow = item == nullptr ? -1 : list->row(item);
+    Note("double-click row " + std::to_string(clickedRow) + " of gadget " + std::to_string(gadget) +
+         ", answer " + (yes ? "yes" : "no"));
+
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+    const int selectedRow = tk::ReadGadgetState(gadget);
+    if (clickedRow >= 0 && selectedRow != clickedRow) {
+        Fail("the double-clicked row " + std::to_string(clickedRow) + " is not selected (" +
+             std::to_string(selectedRow) + " is)");
+    }
+    const test::ModalAnswerer answerer(yes ? kYes : kNo);
+    RunTurns();
+
+    if (clickedRow >= 0 && !answerer.Answered()) {
+        Fail("a double-click on an item asked no question");
+    }
+    if (!answerer.Answered()) {
+        return;
+    }
+    if (answerer.Title() != kQuestionTitle || answerer.Text() != kDeleteQuestion) {
+        Fail("the double-click asked \"" + answerer.Text().toStdString() + "\"");
+    }
+    if (yes && selectedRow >= 0 && selectedRow < static_cast<int>(entries.size())) {
+        entries.erase(entries.begin() + selectedRow);
+    }
+}
+
+void RandomUser::RequestClose() {
+    Note("close the window, answer no");
+    tk::qt::WindowWidget(app::kMainWindow)->close();
+    const test::ModalAnswerer answerer(kNo);
+    RunTurns();
+    if (!answerer.Answered() || answerer.Text() != kQuitQuestion) {
+        Fail("a close request did not ask the quit question: " + answerer.Problem().toStdString());
+    }
+    if (!tk::qt::WindowWidget(app::kMainWindow)->isVisible()) {
+        Fail("the window closed although the quit question was answered no");
+    }
+}
+
+void RandomUser::ShowPage(Page page) {
+    if (model_.page == page) {
+        return;
+    }
+    QTabBar* bar = Panel()->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(static_cast<int>(page)).center());
+    model_.page = page;
+    RunPendingTurns();
+}
+
+// As the user would: a click, except where a click would act (buttons, the check box) or
+// cannot reach (the tab row, which takes the focus only by Tab); there as by the Tab key.
+void RandomUser::GiveFocus(int gadget) {
+    // Clicking a window that is not active brings it to the front first; on the offscreen
+    // platform no window manager does that, for instance after a question has closed.
+    QWidget* window = tk::qt::WindowWidget(app::kMainWindow);
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window)) {
+            Fail("the window cannot be made active");
+        }
+    }
+    switch (gadget) {
+        case GadgetId::Panel:
+            Panel()->tabBar()->setFocus(Qt::TabFocusReason);
+            break;
+        case GadgetId::CreateTestObject:
+        case GadgetId::AddMethod:
+        case GadgetId::AddAttribute:
+            Widget(gadget)->setFocus(Qt::TabFocusReason);
+            break;
+        default: {
+            QWidget* target = ClickTarget(gadget);
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+            break;
+        }
+    }
+    RunPendingTurns();
+    if (tk::FocusedGadget() != gadget) {
+        Fail("gadget " + std::to_string(gadget) + " did not take the focus (" +
+             std::to_string(tk::FocusedGadget()) + " has it)");
+    }
+}
+
+void RandomUser::AddFromField(int field, int list) {
+    std::string& text = model_.fields.at(field);
+    if (text.empty()) {
+        return;
+    }
+    (list == GadgetId::Methods ? model_.methods : model_.attributes).push_back(text);
+    text.clear();
+}
+
+void RandomUser::RunPendingTurns() {
+    // An armed answerer turns a question that nobody expects into a failure, not a hang.
+    const test::ModalAnswerer unexpected(kNo);
+    RunTurns();
+    if (unexpected.Answered()) {
+        Fail("an unexpected question came: \"" + unexpected.Text().toStdString() + "\"");
+    }
+}
+
+void RandomUser::RunTurns() {
+    std::optional<std::string> generated;
+    for (int turn = 0;; ++turn) {
+        const tk::EventKind event = tk::PollEvent();
+        if (event == tk::EventKind::None) {
+            return;
+        }
+        if (turn == kMaxTurnsPerAction) {
+            Fail("events keep coming without any action");
+            return;
+        }
+        const bool fromPanel =
+            event == tk::EventKind::Gadget && tk::EventGadgetId() == GadgetId::Panel;
+        if (app::HandleEvent(event) == app::LoopTurn::Quit) {
+            Fail("the loop ended although nobody confirmed quitting");
+        }
+        if (fromPanel) {
+            ++panelEventsChecked_;
+            if (!generated) {
+                generated = GenerateSource(model_.Description());
+            }
+            if (const std::string shown = tk::ReadGadgetText(GadgetId::Output);
+                shown != *generated) {
+                Fail("after a panel event the editor holds " + Shown(shown) +
+                     " instead of the generated text");
+            }
+        }
+    }
+}
+
+void RandomUser::CheckForm() {
+    if (const auto methods = Items(GadgetId::Methods); methods != model_.methods) {
+        Fail("the methods list holds " + Shown(methods) + ", expected " + Shown(model_.methods));
+    }
+    if (const auto attributes = Items(GadgetId::Attributes); attributes != model_.attributes) {
+        Fail("the attributes list holds " + Shown(attributes) + ", expected " +
+             Shown(model_.attributes));
+    }
+    for (const auto& [gadget, expected] : model_.fields) {
+        if (const std::string text = tk::ReadGadgetText(gadget); text != expected) {
+            Fail("gadget " + std::to_string(gadget) + " holds " + Shown(text) + ", expected " +
+                 Shown(expected));
+        }
+    }
+    if (tk::ReadGadgetState(GadgetId::CreateTestObject) != (model_.createTestObject ? 1 : 0)) {
+        Fail("the test-object check box is in the wrong state");
+    }
+    if (Panel()->currentIndex() != static_cast<int>(model_.page)) {
+        Fail("tab " + std::to_string(Panel()->currentIndex() + 1) + " is shown, expected " +
+             std::to_string(static_cast<int>(model_.page) + 1));
+    }
+}
+
+void RandomUser::Fail(const std::string& problem) {
+    if (!problem_.empty()) {
+        problem_ += "; ";
+    }
+    problem_ += problem;
+}
+
+void RandomUser::Note(const std::string& action) {
+    recentActions_.push_back(std::to_string(actionsDone_) + ": " + action);
+    if (recentActions_.size() > kRecentActionsKept) {
+        recentActions_.pop_front();
+    }
+}
+
+}  // namespace quillmoor::random_user

@@ -1,0 +1,63 @@
+#pragma once
+
+// A user who acts at random on the real main form through real input, runs the real event loop
+// after each action as the program would, and checks the form against a model of its own.
+// Works on a form that BuildMainForm() has built; owns nothing of it.
+
+#include <cstdint>
+#include <deque>
+#include <random>
+#include <string>
+
+#include "tests/random_user/form_model.h"
+#include "tests/random_user/typed_text.h"
+
+namespace quillmoor::random_user {
+
+class RandomUser {
+public:
+    // Long entries are typed only into the entry fields, and only in the last twentieth of
+    // the actions, so that the two of them do not slow down every later regeneration.
+    RandomUser(std::uint32_t seed, int plannedActions);
+
+    // Makes one random action, runs loop turns until nothing is pending, and checks the form.
+    // Returns what went wrong, or "" when everything held.
+    std::string Act();
+
+    // The latest actions, one a line, oldest first.
+    std::string RecentActions() const;
+    int PanelEventsChecked() const { return panelEventsChecked_; }
+
+private:
+    void TypeIntoField();
+    void PressReturn();
+    void ClickPlus();
+    void ClickTab();
+    void PressArrowKeys();
+    void ClickCheckBox();
+    void DoubleClickList();
+    void RequestClose();
+
+    void ShowPage(Page page);
+    void GiveFocus(int gadget);
+    TypedText ChooseText(int field);
+    void AddFromField(int field, int list);
+    // Runs loop turns until nothing is pending; a question that comes meanwhile is a failure.
+    void RunPendingTurns();
+    // The same for an action that may ask: its caller has armed the answer.
+    void RunTurns();
+    void CheckForm();
+    void Fail(const std::string& problem);
+    void Note(const std::string& action);
+
+    std::mt19937 random_;
+    FormModel model_ = FormModel::Initial();
+    int plannedActions_;
+    int actionsDone_ = 0;
+    int longTextsTyped_ = 0;
+    int panelEventsChecked_ = 0;
+    std::string problem_;
+    std::deque<std::string> recentActions_;
+};
+
+}  // namespace quillmoor::random_user
