@@ -137,5 +137,21 @@ TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
     EXPECT_EQ(FocusedGadget(), 2);
 }
 
+// Rewriting the text an untouched editor already shows leaves the editor alone, cursor and
+// all; text the user typed is always replaced.
+TEST_F(Texts, TheSameTextAgainKeepsAnUntouchedEditorAndReplacesATypedOne) {
+    ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
+    auto* editor = static_cast<QPlainTextEdit*>(WidgetOf(1));
+    WriteGadgetText(1, "eins\rzwei\r");
+    editor->moveCursor(QTextCursor::End);
+    WriteGadgetText(1, "eins\rzwei\r");
+    EXPECT_EQ(editor->textCursor().position(), 10);
+
+    QTest::keyClicks(editor, "drei");
+    ASSERT_EQ(ReadGadgetText(1), "eins\rzwei\rdrei");
+    WriteGadgetText(1, "eins\rzwei\r");
+    EXPECT_EQ(ReadGadgetText(1), "eins\rzwei\r");
+}
+
 }  // namespace
 }  // namespace quillmoor::toolkit

@@ -22,20 +22,26 @@ std::string FromQString(const QString& text) {
     return bytes;
 }
 
+// The editor receives whole generated classes of megabytes: one pass straight into the QString
+// keeps the conversion small beside the editor's own work. Every Windows-1252 character lies in
+// the 16-bit range, so each byte becomes exactly one QChar.
 QString EditorTextToQString(const std::string& bytes) {
-    std::string lines;
-    lines.reserve(bytes.size());
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* next = text.data();
     for (std::size_t index = 0; index < bytes.size(); ++index) {
         if (bytes[index] == '\r') {
-            lines.push_back('\n');
+            *next++ = u'\n';
             if (index + 1 < bytes.size() && bytes[index + 1] == '\n') {
                 ++index;
             }
         } else {
-            lines.push_back(bytes[index]);
+            const char32_t codePoint =
+                CodePointOfWindows1252(static_cast<unsigned char>(bytes[index]));
+            *next++ = QChar(static_cast<char16_t>(codePoint));
         }
     }
-    return ToQString(lines);
+    text.truncate(next - text.constData());
+    return text;
 }
 
 std::string EditorTextFromQString(const QString& rawDocumentText) {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +11,26 @@
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit {
+
+namespace {
+
+// The bytes last written into an editor, kept on the editor itself.
+constexpr const char* kWrittenTextProperty = "quillmoorWrittenText";
+
+// Writing the text an editor already shows, into an editor the user has not changed since,
+// would only lay the whole document out again (the panel regenerates twice per tab click) and
+// move the view back to the top; the editor is left as it is instead.
+void WriteEditorText(QPlainTextEdit& editor, const std::string& text) {
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    if (!editor.document()->isModified() &&
+        editor.property(kWrittenTextProperty).toByteArray() == bytes) {
+        return;
+    }
+    editor.setPlainText(qt::EditorTextToQString(text));
+    editor.setProperty(kWrittenTextProperty, bytes);
+}
+
+}  // namespace
 
 std::string ReadGadgetText(int gadget) {
     if (const auto* field = qt::GadgetAs<QLineEdit>(gadget, GadgetKind::Text)) {
@@ -27,7 +48,7 @@ void WriteGadgetText(int gadget, const std::string& text) {
         field->setText(qt::ToQString(text));
         field->setCursorPosition(0);
     } else if (auto* editor = qt::GadgetAs<QPlainTextEdit>(gadget, GadgetKind::Editor)) {
-        editor->setPlainText(qt::EditorTextToQString(text));
+        WriteEditorText(*editor, text);
     }
 }
 
