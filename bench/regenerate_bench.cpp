@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -28,7 +29,7 @@ struct Size {
     int methods;
     int repetitions;
 };
-constexpr Size kSizes[] = {{10, 200}, {1'000, 30}, {10'000, 7}};
+constexpr Size kSizes[] = {{10, 300}, {1'000, 60}, {10'000, 9}};
 constexpr double kFrameMilliseconds = 1000.0 / 60.0;
 
 template <typename Widget>
@@ -49,6 +50,16 @@ double Milliseconds(const std::function<void()>& action) {
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Each program time against the plain time measured right after it, so that a moment of load
+// on the machine weighs on both sides of a ratio alike.
+double MedianRatio(const std::vector<double>& program, const std::vector<double>& plain) {
+    std::vector<double> ratios;
+    for (std::size_t index = 0; index < program.size(); ++index) {
+        ratios.push_back(program[index] / plain[index]);
+    }
+    return Median(ratios);
 }
 
 void HandlePendingEvents() {
@@ -95,13 +106,22 @@ int main() {
 
     std::printf(
         "regeneration: one panel event (fill, generate, replace the editor text, repaint)\n"
-        "against a plain QPlainTextEdit given the same text by setPlainText; medians\n"
+        "against a plain QPlainTextEdit given the same text by setPlainText; medians in ms,\n"
+        "ratio: median of the ratios of neighbouring measurements\n"
         "%8s   %28s   %28s\n%8s   %8s %8s %8s   %8s %8s %8s\n",
         "", "changed text", "same text again", "methods", "program", "plain", "ratio", "program",
         "plain", "ratio");
     double changedAtThousand = 0;
     for (const Size& size : kSizes) {
         FillMethods(size.methods);
+        // The editor's text with the test object off and on, for the plain editor to receive.
+        std::array<QString, 2> texts;
+        for (const bool on : {false, true}) {
+            testObject->setChecked(on);
+            HandlePendingEvents();
+            quillmoor::app::Regenerate();
+            texts[on ? 1 : 0] = editor->toPlainText();
+        }
         Timings changed;
         Timings same;
         for (int repetition = 0; repetition < size.repetitions; ++repetition) {
@@ -109,19 +129,33 @@ int main() {
             // events would.
             testObject->setChecked(!testObject->isChecked());
             HandlePendingEvents();
-            changed.program.push_back(Milliseconds([] { quillmoor::app::Regenerate(); }));
-            const QString text = editor->toPlainText();
-            changed.plain.push_back(Milliseconds([&] { plain.setPlainText(text); }));
-            same.program.push_back(Milliseconds([] { quillmoor::app::Regenerate(); }));
-            same.plain.push_back(Milliseconds([&] { plain.setPlainText(text); }));
+            const QString& text = texts[testObject->isChecked() ? 1 : 0];
+            const auto measureProgram = [&](Timings& timings) {
+                timings.program.push_back(Milliseconds([] { quillmoor::app::Regenerate(); }));
+            };
+            const auto measurePlain = [&](Timings& timings) {
+                timings.plain.push_back(Milliseconds([&] { plain.setPlainText(text); }));
+            };
+            // Taking turns at going first keeps any advantage of the order out of the ratio.
+            if (repetition % 2 == 0) {
+                measureProgram(changed);
+                measurePlain(changed);
+                measureProgram(same);
+                measurePlain(same);
+            } else {
+                measurePlain(changed);
+                measureProgram(changed);
+                measurePlain(same);
+                measureProgram(same);
+            }
         }
         const double changedProgram = Median(changed.program);
         const double changedPlain = Median(changed.plain);
         const double sameProgram = Median(same.program);
         const double samePlain = Median(same.plain);
         std::printf("%8d   %8.3f %8.3f %8.2f   %8.3f %8.3f %8.2f\n", size.methods, changedProgram,
-                    changedPlain, changedProgram / changedPlain, sameProgram, samePlain,
-                    sameProgram / samePlain);
+                    changedPlain, MedianRatio(changed.program, changed.plain), sameProgram,
+                    samePlain, MedianRatio(same.program, same.plain));
         if (size.methods == 1'000) {
             changedAtThousand = changedProgram;
         }
