@@ -1,10 +1,8 @@
 #include "tests/random_user/random_user.h"
 
-#include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
