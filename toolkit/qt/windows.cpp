@@ -1,6 +1,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 #include <memory>
@@ -17,12 +20,20 @@ namespace {
 // X11 sizes are 16-bit; larger windows cannot be made anywhere.
 constexpr int kMaxWindowSide = 32767;
 
+// Read as PNG outright: guessing the format would load every image-format plugin, which
+// costs the window a noticeable part of its start-up.
 QIcon ApplicationIcon() {
     QIcon icon;
     for (const char* size : {"16", "32", "48", "256"}) {
         const QString path = QStringLiteral(":/quillmoor/icon-%1.png").arg(QLatin1String(size));
-        if (QFile::exists(path)) {
-            icon.addFile(path);
+        if (!QFile::exists(path)) {
+            continue;
+        }
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
         }
     }
     return icon;
