@@ -1,11 +1,16 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "toolkit/qt/display_probe.h"
 #include "toolkit/qt/widget_state.h"
 #include "toolkit/toolkit.h"
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace quillmoor::toolkit {
 
@@ -52,6 +57,17 @@ QFont DefaultWidgetFont() {
     return font;
 }
 
+// Every regeneration builds and drops buffers of a few hundred kilobytes. By default glibc
+// hands such memory back to the system at once, and the next regeneration pays for faulting it
+// in again; keeping it costs nothing but the memory the largest text already needed.
+void KeepFreedMemoryForReuse() {
+#ifdef __GLIBC__
+    constexpr std::size_t kThreshold = std::size_t{64} << 20;
+    mallopt(M_MMAP_THRESHOLD, static_cast<int>(kThreshold));
+    mallopt(M_TRIM_THRESHOLD, static_cast<int>(kThreshold));
+#endif
+}
+
 }  // namespace
 
 bool InitToolkit() {
@@ -62,6 +78,7 @@ bool InitToolkit() {
     if (!StartApplication()) {
         return false;
     }
+    KeepFreedMemoryForReuse();
     QApplication::setFont(DefaultWidgetFont());
     qt::StartWidgetState(QApplication::font());
     return true;
