@@ -1,6 +1,8 @@
 // The two questions: deleting a list item by double-click and quitting by a close request, each
 // answered through the real message box as a user would.
 
+#include <ostream>
+
 #include "tests/app/main_form_fixture.h"
 #include "tests/support/modal_answerer.h"
 
@@ -14,6 +16,11 @@ struct DeleteCase {
     const char* answer;  // the caption of the button the user presses
     std::vector<std::string> remaining;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const DeleteCase& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 class DeleteTest : public MainFormTest, public ::testing::WithParamInterface<DeleteCase> {};
 

@@ -2,6 +2,7 @@
 // add nothing.
 
 #include <QApplication>
+#include <ostream>
 
 #include "tests/app/main_form_fixture.h"
 
@@ -17,6 +18,11 @@ struct EntryPair {
     int button;
     int otherList;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const EntryPair& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 const EntryPair kMethodPair{"methods", GadgetId::MethodEntry, GadgetId::Methods,
                             GadgetId::AddMethod, GadgetId::Attributes};
@@ -105,6 +111,10 @@ struct ReturnTarget {
     int gadget;
     Page page;
 };
+
+void PrintTo(const ReturnTarget& target, std::ostream* out) {
+    *out << target.name;
+}
 
 class ReturnElsewhereTest : public MainFormTest,
                             public ::testing::WithParamInterface<ReturnTarget> {};

@@ -1,6 +1,8 @@
 // When the output is generated: on every event of the tab panel and at no other time, always
 // from what the widgets hold at that moment.
 
+#include <ostream>
+
 #include "generator/source_generator.h"
 #include "tests/app/main_form_fixture.h"
 
@@ -88,6 +90,11 @@ struct TabAction {
     void (*act)();
     size_t regenerations;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TabAction& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
 
 void ClickAnotherTab() {
     ClickTab(Page::Output);
