@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "generator/method_entry_view.h"
+
 namespace quillmoor {
 
 namespace {
@@ -36,11 +38,21 @@ class LineWriter {
 public:
     explicit LineWriter(std::size_t expectedSize) { text_.reserve(expectedSize); }
 
-    void Line(std::initializer_list<std::string_view> pieces) {
+    // Leaves the line open.
+    void Pieces(std::initializer_list<std::string_view> pieces) {
         for (const std::string_view piece : pieces) {
             text_.append(piece);
         }
+    }
+
+    void Line(std::initializer_list<std::string_view> pieces) {
+        Pieces(pieces);
         text_ += '\r';
+    }
+
+    // Leaves the line open.
+    void ProcedureName(const MethodEntryView& entry) {
+        entry.ForEachProcedureNamePiece([this](std::string_view piece) { text_.append(piece); });
     }
 
     void EmptyLines(std::size_t count) { text_.append(count, '\r'); }
@@ -54,24 +66,15 @@ private:
     std::string text_;
 };
 
-// Upper bound for the method-table lines, which are collected apart so that every entry is taken
-// apart only once.
-std::size_t ExpectedTableSize(const ClassDescription& description) {
-    std::size_t size = 0;
-    for (const std::string& method : description.methods) {
-        size += kFixedTableLineBytes + method.size();
-    }
-    return size;
-}
-
 // Upper bound for the whole text. A procedure name and parameter tail together are never more
 // than one byte longer than their entry.
 std::size_t ExpectedTextSize(const ClassDescription& description) {
     std::size_t size = kFixedTextEstimate + 2 * description.constructorHead.size() +
                        3 * description.className.size() + 4 * description.structureName.size() +
-                       4 * description.methodTableLabel.size() + ExpectedTableSize(description);
+                       4 * description.methodTableLabel.size();
     for (const std::string& method : description.methods) {
-        size += kFixedProcedureBytes + 2 * method.size() + description.structureName.size();
+        size += kFixedProcedureBytes + kFixedTableLineBytes + 3 * method.size() +
+                description.structureName.size();
     }
     for (const std::string& attribute : description.attributes) {
         size += 4 + attribute.size();
@@ -106,16 +109,13 @@ void WriteStructure(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(2);
 }
 
-// Writes the procedure blocks into `out` and collects the matching method-table lines in
-// `tableLines`, both from one taking apart of each entry.
-void WriteMethodProcedures(const ClassDescription& description, LineWriter& out,
-                           LineWriter& tableLines) {
+void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
     for (const std::string& method : description.methods) {
-        const MethodParts parts = SplitMethodEntry(method);
-        out.Line({"Procedure.", parts.typeLetter, " ", parts.procedureName, "(*This.",
-                  description.structureName, parts.parameterTail});
+        const MethodEntryView entry = ViewMethodEntry(method);
+        out.Pieces({"Procedure.", entry.TypeLetter(), " "});
+        out.ProcedureName(entry);
+        out.Line({"(*This.", description.structureName, entry.tailLead, entry.parameters});
         out.Lines(kProcedureClosing);
-        tableLines.Line({"      Data.l @", parts.procedureName, "()"});
     }
 }
 
@@ -149,12 +149,15 @@ void WriteTestObject(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(1);
 }
 
-void WriteMethodTableAndTrailer(const ClassDescription& description, std::string_view tableLines,
-                                LineWriter& out) {
+void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(1);
     out.Line({"DataSection"});
     out.Line({"   ", description.methodTableLabel, ":"});
-    out.Lines(tableLines);
+    for (const std::string& method : description.methods) {
+        out.Pieces({"      Data.l @"});
+        out.ProcedureName(ViewMethodEntry(method));
+        out.Line({"()"});
+    }
     out.Line({"EndDataSection"});
     out.EmptyLines(2);
     out.Line({kSeparator});
@@ -166,15 +169,14 @@ void WriteMethodTableAndTrailer(const ClassDescription& description, std::string
 
 std::string GenerateSource(const ClassDescription& description) {
     LineWriter out(ExpectedTextSize(description));
-    LineWriter tableLines(ExpectedTableSize(description));
     WriteHeaderAndInterface(description, out);
     WriteStructure(description, out);
-    WriteMethodProcedures(description, out, tableLines);
+    WriteMethodProcedures(description, out);
     WriteConstructor(description, out);
     if (description.createTestObject) {
         WriteTestObject(description, out);
     }
-    WriteMethodTableAndTrailer(description, std::move(tableLines).Finish(), out);
+    WriteMethodTableAndTrailer(description, out);
     return std::move(out).Finish();
 }
 

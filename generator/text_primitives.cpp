@@ -24,18 +24,9 @@ std::string_view FirstCharacter(std::string_view text) {
 }
 
 std::string RemoveAll(std::string_view text, std::string_view pattern) {
-    if (pattern.empty()) {
-        return std::string(text);
-    }
     std::string result;
     result.reserve(text.size());
-    std::size_t start = 0;
-    for (std::size_t match = text.find(pattern); match != std::string_view::npos;
-         match = text.find(pattern, start)) {
-        result.append(text, start, match - start);
-        start = match + pattern.size();
-    }
-    result.append(text, start);
+    ForEachPieceBetween(text, pattern, [&result](std::string_view piece) { result += piece; });
     return result;
 }
 

@@ -1,4 +1,4 @@
-// The four byte-wise text operations from which a method entry is taken apart. They are exact
+// The byte-wise text operations from which a method entry is taken apart. They are exact
 // and case-sensitive, never fail and never allocate except where a new text is returned.
 // Returned views point into the text passed in; the caller keeps that text alive.
 #pragma once
@@ -20,6 +20,22 @@ std::string_view FirstCharacter(std::string_view text);
 // `text` with every non-overlapping occurrence of `pattern` dropped, scanning from the left. An
 // empty pattern removes nothing.
 std::string RemoveAll(std::string_view text, std::string_view pattern);
+
+// Calls `consume` with each stretch of `text` that RemoveAll keeps, in order, so that a caller
+// can write the result without building it. Stretches may be empty.
+template <typename Consume>
+void ForEachPieceBetween(std::string_view text, std::string_view pattern, Consume&& consume) {
+    if (pattern.empty()) {
+        consume(text);
+        return;
+    }
+    for (std::size_t match = text.find(pattern); match != std::string_view::npos;
+         match = text.find(pattern)) {
+        consume(text.substr(0, match));
+        text.remove_prefix(match + pattern.size());
+    }
+    consume(text);
+}
 
 // `text` without leading and trailing spaces (byte 32 only; tabs and other white space stay).
 std::string_view TrimSpaces(std::string_view text);
