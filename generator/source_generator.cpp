@@ -1,10 +1,9 @@
 #include "generator/source_generator.h"
 
 #include <cstddef>
-#include <initializer_list>
 #include <string_view>
-#include <utility>
 
+#include "generator/line_writer.h"
 #include "generator/method_entry_view.h"
 
 namespace quillmoor {
@@ -33,39 +32,6 @@ constexpr std::size_t kFixedProcedureBytes = 32 + kProcedureClosing.size();
 // Fixed bytes of one method-table line.
 constexpr std::size_t kFixedTableLineBytes = 20;
 
-// Appends whole lines to one growing text, so that building it stays linear in its size.
-class LineWriter {
-public:
-    explicit LineWriter(std::size_t expectedSize) { text_.reserve(expectedSize); }
-
-    // Leaves the line open.
-    void Pieces(std::initializer_list<std::string_view> pieces) {
-        for (const std::string_view piece : pieces) {
-            text_.append(piece);
-        }
-    }
-
-    void Line(std::initializer_list<std::string_view> pieces) {
-        Pieces(pieces);
-        text_ += '\r';
-    }
-
-    // Leaves the line open.
-    void ProcedureName(const MethodEntryView& entry) {
-        entry.ForEachProcedureNamePiece([this](std::string_view piece) { text_.append(piece); });
-    }
-
-    void EmptyLines(std::size_t count) { text_.append(count, '\r'); }
-
-    // `lines` must end with a carriage return.
-    void Lines(std::string_view lines) { text_.append(lines); }
-
-    std::string Finish() && { return std::move(text_); }
-
-private:
-    std::string text_;
-};
-
 // Upper bound for the whole text. A procedure name and parameter tail together are never more
 // than one byte longer than their entry.
 std::size_t ExpectedTextSize(const ClassDescription& description) {
@@ -82,87 +48,92 @@ std::size_t ExpectedTextSize(const ClassDescription& description) {
     return size;
 }
 
+// Leaves the line open.
+void WriteProcedureName(const MethodEntryView& entry, LineWriter& out) {
+    entry.ForEachProcedureNamePiece([&out](std::string_view piece) { out.Append(piece); });
+}
+
 void WriteHeaderAndInterface(const ClassDescription& description, LineWriter& out) {
-    out.Line({kSeparator});
-    out.Line({"; Class ", description.className, "       build with Quillmoor"});
-    out.Line({kSeparator});
+    out.Line(kSeparator);
+    out.Line("; Class ", description.className, "       build with Quillmoor");
+    out.Line(kSeparator);
     out.EmptyLines(3);
-    out.Line({"Interface ", description.className});
+    out.Line("Interface ", description.className);
     for (const std::string& method : description.methods) {
-        out.Line({"   ", method});
+        out.Line("   ", method);
     }
-    out.Line({"EndInterface"});
+    out.Line("EndInterface");
     out.EmptyLines(4);
 }
 
 void WriteStructure(const ClassDescription& description, LineWriter& out) {
-    out.Line({kSeparator});
+    out.Line(kSeparator);
     out.EmptyLines(1);
-    out.Line({"Structure ", description.structureName});
-    out.Line({"   *", description.methodTableLabel});
+    out.Line("Structure ", description.structureName);
+    out.Line("   *", description.methodTableLabel);
     for (const std::string& attribute : description.attributes) {
-        out.Line({"   ", attribute});
+        out.Line("   ", attribute);
     }
-    out.Line({"EndStructure"});
+    out.Line("EndStructure");
     out.EmptyLines(4);
-    out.Line({kSeparator});
+    out.Line(kSeparator);
     out.EmptyLines(2);
 }
 
 void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
     for (const std::string& method : description.methods) {
         const MethodEntryView entry = ViewMethodEntry(method);
-        out.Pieces({"Procedure.", entry.TypeLetter(), " "});
-        out.ProcedureName(entry);
-        out.Line({"(*This.", description.structureName, entry.tailLead, entry.parameters});
-        out.Lines(kProcedureClosing);
+        out.Append("Procedure.", entry.TypeLetter(), " ");
+        WriteProcedureName(entry, out);
+        out.Line("(*This.", description.structureName, entry.tailLead, entry.parameters);
+        out.Append(kProcedureClosing);
     }
 }
 
 void WriteConstructor(const ClassDescription& description, LineWriter& out) {
     const std::string_view structure = description.structureName;
     const std::string_view label = description.methodTableLabel;
-    out.Line({"Procedure ", description.constructorHead});
+    out.Line("Procedure ", description.constructorHead);
     out.EmptyLines(1);
-    out.Line({"   Size = AllocateMemory (SizeOf (", structure, "))"});
-    out.Line({"   Protected *This.", structure, " = Size"});
+    out.Line("   Size = AllocateMemory (SizeOf (", structure, "))");
+    out.Line("   Protected *This.", structure, " = Size");
     out.EmptyLines(1);
-    out.Line({"   If Not *This"});
-    out.Line({"     ProcedureReturn #Null"});
-    out.Line({"   EndIf"});
-    out.Line({"   "});
-    out.Line({"   *This\\", label, " = ?", label});
-    out.Line({"   InitializeStructure(*This,", structure, ")"});
+    out.Line("   If Not *This");
+    out.Line("     ProcedureReturn #Null");
+    out.Line("   EndIf");
+    out.Line("   ");
+    out.Line("   *This\\", label, " = ?", label);
+    out.Line("   InitializeStructure(*This,", structure, ")");
     out.EmptyLines(1);
-    out.Line({"   ProcedureReturn *This"});
+    out.Line("   ProcedureReturn *This");
     out.EmptyLines(1);
-    out.Line({"EndProcedure"});
+    out.Line("EndProcedure");
     out.EmptyLines(4);
-    out.Line({kSeparator});
+    out.Line(kSeparator);
     out.EmptyLines(1);
 }
 
 void WriteTestObject(const ClassDescription& description, LineWriter& out) {
-    out.Line({"*TestObject.", description.className, " = ", description.constructorHead});
+    out.Line("*TestObject.", description.className, " = ", description.constructorHead);
     out.EmptyLines(1);
-    out.Line({kSeparator});
+    out.Line(kSeparator);
     out.EmptyLines(1);
 }
 
 void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter& out) {
     out.EmptyLines(1);
-    out.Line({"DataSection"});
-    out.Line({"   ", description.methodTableLabel, ":"});
+    out.Line("DataSection");
+    out.Line("   ", description.methodTableLabel, ":");
     for (const std::string& method : description.methods) {
-        out.Pieces({"      Data.l @"});
-        out.ProcedureName(ViewMethodEntry(method));
-        out.Line({"()"});
+        out.Append("      Data.l @");
+        WriteProcedureName(ViewMethodEntry(method), out);
+        out.Line("()");
     }
-    out.Line({"EndDataSection"});
+    out.Line("EndDataSection");
     out.EmptyLines(2);
-    out.Line({kSeparator});
-    out.Line({";End of class [Quillmoor by Tovik]"});
-    out.Line({kSeparator});
+    out.Line(kSeparator);
+    out.Line(";End of class [Quillmoor by Tovik]");
+    out.Line(kSeparator);
 }
 
 }  // namespace
