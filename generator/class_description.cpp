@@ -8,7 +8,7 @@ MethodParts SplitMethodEntry(std::string_view entry) {
     const MethodEntryView view = ViewMethodEntry(entry);
     MethodParts parts;
     parts.typeLetter = view.TypeLetter();
-    parts.procedureName = RemoveAll(view.nameField, view.typeSuffix);
+    parts.procedureName = RemoveAll(view.procedureName.nameField, view.procedureName.typeSuffix);
     parts.parameterTail.reserve(view.tailLead.size() + view.parameters.size());
     parts.parameterTail += view.tailLead;
     parts.parameterTail += view.parameters;

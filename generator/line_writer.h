@@ -38,7 +38,7 @@ public:
 private:
     void Write(std::string_view piece) {
         MakeRoom(piece.size());
-        std::copy(piece.begin(), piece.end(), text_.begin() + written_);
+        std::char_traits<char>::copy(text_.data() + written_, piece.data(), piece.size());
         written_ += piece.size();
     }
 

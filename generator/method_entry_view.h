@@ -9,25 +9,32 @@
 
 namespace quillmoor {
 
-// Every view points into the entry passed to ViewMethodEntry or at constant text; the caller keeps
+// Every view below points into the entry it was taken from or at constant text; the caller keeps
 // the entry alive.
-struct MethodEntryView {
+
+// The procedure name of an entry, kept as the text it is cut from.
+struct ProcedureNameView {
     std::string_view typeSuffix;  // "." + type letter; ".l" when the entry names no type
-    std::string_view nameField;   // text before the first "("; the procedure name once every
-                                  // typeSuffix is dropped from it
-    std::string_view tailLead;    // "," or nothing; the parameter tail is tailLead + parameters
-    std::string_view parameters;  // text between the first and the second "("
+    std::string_view nameField;   // text before the first "("
 
-    std::string_view TypeLetter() const { return typeSuffix.substr(1); }
-
-    // Hands the procedure name to `consume` in pieces, without building it.
+    // Hands the name, which is nameField with every typeSuffix dropped, to `consume` in pieces.
     template <typename Consume>
-    void ForEachProcedureNamePiece(Consume&& consume) const {
+    void ForEachPiece(Consume&& consume) const {
         ForEachPieceBetween(nameField, typeSuffix, consume);
     }
 };
 
-// Takes any entry apart, however malformed; the result is defined for every input.
+struct MethodEntryView {
+    ProcedureNameView procedureName;
+    std::string_view tailLead;    // "," or nothing; the parameter tail is tailLead + parameters
+    std::string_view parameters;  // text between the first and the second "("
+
+    std::string_view TypeLetter() const { return procedureName.typeSuffix.substr(1); }
+};
+
+// Both take any entry apart, however malformed; the result is defined for every input. The
+// second is the first plus the parameter tail.
+ProcedureNameView ViewProcedureName(std::string_view entry);
 MethodEntryView ViewMethodEntry(std::string_view entry);
 
 }  // namespace quillmoor

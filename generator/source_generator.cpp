@@ -13,9 +13,10 @@ namespace {
 constexpr std::string_view kSeparator = ";=======================================================";
 static_assert(kSeparator.size() == 56);
 
-// The seven lines that follow every method's procedure line: its empty body, its end and the
-// divider in front of the next block. Written as one piece because it repeats per method.
+// The end of every method's procedure line and the seven lines that follow it: its empty body,
+// its end and the divider in front of the next block. One piece because it repeats per method.
 constexpr std::string_view kProcedureClosing =
+    "\r"
     " \r"
     "EndProcedure\r"
     "\r"
@@ -23,7 +24,7 @@ constexpr std::string_view kProcedureClosing =
     ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _\r"
     "\r"
     "\r";
-static_assert(kProcedureClosing.size() == 2 + 13 + 1 + 1 + 57 + 1 + 1);
+static_assert(kProcedureClosing.size() == 1 + 2 + 13 + 1 + 1 + 57 + 1 + 1);
 
 // Bytes of the fixed text around the names; generous, so that one allocation is the norm.
 constexpr std::size_t kFixedTextEstimate = 2048;
@@ -49,8 +50,8 @@ std::size_t ExpectedTextSize(const ClassDescription& description) {
 }
 
 // Leaves the line open.
-void WriteProcedureName(const MethodEntryView& entry, LineWriter& out) {
-    entry.ForEachProcedureNamePiece([&out](std::string_view piece) { out.Append(piece); });
+void WriteProcedureName(const ProcedureNameView& name, LineWriter& out) {
+    name.ForEachPiece([&out](std::string_view piece) { out.Append(piece); });
 }
 
 void WriteHeaderAndInterface(const ClassDescription& description, LineWriter& out) {
@@ -81,12 +82,13 @@ void WriteStructure(const ClassDescription& description, LineWriter& out) {
 }
 
 void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
+    // The same for every method, so joined once.
+    const std::string thisParameter = "(*This." + description.structureName;
     for (const std::string& method : description.methods) {
         const MethodEntryView entry = ViewMethodEntry(method);
         out.Append("Procedure.", entry.TypeLetter(), " ");
-        WriteProcedureName(entry, out);
-        out.Line("(*This.", description.structureName, entry.tailLead, entry.parameters);
-        out.Append(kProcedureClosing);
+        WriteProcedureName(entry.procedureName, out);
+        out.Append(thisParameter, entry.tailLead, entry.parameters, kProcedureClosing);
     }
 }
 
@@ -126,7 +128,7 @@ void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter&
     out.Line("   ", description.methodTableLabel, ":");
     for (const std::string& method : description.methods) {
         out.Append("      Data.l @");
-        WriteProcedureName(ViewMethodEntry(method), out);
+        WriteProcedureName(ViewProcedureName(method), out);
         out.Line("()");
     }
     out.Line("EndDataSection");
