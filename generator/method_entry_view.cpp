@@ -1,8 +1,5 @@
 #include "generator/method_entry_view.h"
 
-#include <algorithm>
-#include <cstddef>
-
 namespace quillmoor {
 
 namespace {
@@ -12,9 +9,12 @@ constexpr std::string_view kDefaultTypeSuffix = ".l";
 // The byte right after the first "." is the type, even when that "." sits inside the parameter
 // list. A second "." right behind the first, or no byte at all, leaves the default type.
 std::string_view TypeSuffixOf(std::string_view entry) {
-    const auto dot = std::find(entry.begin(), entry.end(), '.');
-    const std::string_view suffix = entry.substr(static_cast<std::size_t>(dot - entry.begin()), 2);
-    return suffix.size() == 2 && suffix[1] != '.' ? suffix : kDefaultTypeSuffix;
+    const std::string_view letter = FirstCharacter(FieldAt(entry, '.', 2));
+    if (letter.empty()) {
+        return kDefaultTypeSuffix;
+    }
+    // Field 2 begins right behind the first ".", so the dot and the letter stand together.
+    return std::string_view(letter.data() - 1, 2);
 }
 
 }  // namespace
