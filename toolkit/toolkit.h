@@ -112,11 +112,9 @@ void EndGadgetList();
 Handle CreatePanelGadget(int gadget, int x, int y, int width, int height);
 Handle CreateTextGadget(int gadget, int x, int y, int width, int height, const std::string& text,
                         TextFieldFlags flags);
-Handle CreateCheckGadget(int gadget, int x, int y, int width, int height,
-                         const std::string& text);
+Handle CreateCheckGadget(int gadget, int x, int y, int width, int height, const std::string& text);
 Handle CreateListGadget(int gadget, int x, int y, int width, int height);
-Handle CreateButtonGadget(int gadget, int x, int y, int width, int height,
-                          const std::string& text);
+Handle CreateButtonGadget(int gadget, int x, int y, int width, int height, const std::string& text);
 // Also handles every platform input pending at this moment and discards the gadget and menu
 // events that arise from it; window events stay queued.
 Handle CreateEditorGadget(int gadget, int x, int y, int width, int height);

@@ -51,11 +51,11 @@ TEST(EventQueue, InputsAreServedInTheOrderTheyCame) {
     queue.PostWindowEvent(EventKind::WindowMoved, 0, 3);
     queue.PostMenuEvent(12, 0, 3);
     queue.PostWindowEvent(EventKind::Close, 0, 4);
-    EXPECT_EQ(Drain(queue),
-              (std::vector<Event>{Gadget(1, GadgetEventType::Change), WindowEvent(EventKind::Close),
-                                  Gadget(1, GadgetEventType::TabClick), Menu(12),
-                                  WindowEvent(EventKind::WindowMoved),
-                                  WindowEvent(EventKind::Close)}));
+    EXPECT_EQ(
+        Drain(queue),
+        (std::vector<Event>{Gadget(1, GadgetEventType::Change), WindowEvent(EventKind::Close),
+                            Gadget(1, GadgetEventType::TabClick), Menu(12),
+                            WindowEvent(EventKind::WindowMoved), WindowEvent(EventKind::Close)}));
 }
 
 TEST(EventQueue, WindowEventEqualToTheNewestIsNotAddedTwice) {
