@@ -127,7 +127,9 @@ void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter&
     out.Line("DataSection");
     out.Line("   ", description.methodTableLabel, ":");
     for (const std::string& method : description.methods) {
-        out.Append("      Data.l @");
+        // Pointer-sized entries: a 64-bit Interface call reads 8 bytes per method, and a
+        // 4-byte Data.l would cut the address.
+        out.Append("      Data.i @");
         WriteProcedureName(ViewProcedureName(method), out);
         out.Line("()");
     }

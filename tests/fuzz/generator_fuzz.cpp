@@ -134,7 +134,7 @@ void CheckLines(const ClassDescription& description, const std::string& source) 
                     "Procedure." + expected.typeLetter + " " + expected.procedureName + "(*This." +
                         description.structureName + expected.parameterTail,
                 "wrong procedure line");
-        Require(lines[firstTableLine + i] == "      Data.l @" + expected.procedureName + "()",
+        Require(lines[firstTableLine + i] == "      Data.i @" + expected.procedureName + "()",
                 "wrong method-table line");
     }
 }

@@ -85,6 +85,38 @@ TEST(GenerateSource, LineCountFollowsMethodsAttributesAndFlag) {
     }
 }
 
+// Runs of consecutive whole lines that odd but legal descriptions must produce.
+TEST(GenerateSource, OddDescriptionsGiveTheseWholeLines) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> methods;
+        std::vector<std::string> attributes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"entry without parenthesis", {"Test.l"}, {}, {"Procedure.l Test(*This.TestStruktur,"}},
+        {"entry with a leading space",
+         {" Test.l(a)"},
+         {},
+         {"Procedure.l  Test(*This.TestStruktur,a)"}},
+        {"no methods", {}, {"ID.l"}, {"Interface TestKlasse", "EndInterface"}},
+        {"no methods", {}, {"ID.l"}, {"DataSection", "   Test_Methoden:", "EndDataSection"}},
+        {"no attributes", {"Test.l(a,b)"}, {}, {"   *Test_Methoden", "EndStructure"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClassDescription description = DefaultDescription();
+        description.methods = c.methods;
+        description.attributes = c.attributes;
+
+        std::string run = "\r";
+        for (const std::string& line : c.lines) {
+            run += line + "\r";
+        }
+        EXPECT_NE(GenerateSource(description).find(run), std::string::npos);
+    }
+}
+
 TEST(GenerateSource, EmptyNamesLeaveTheirPlacesEmpty) {
     ClassDescription description;
     description.methods = {"Run()"};
@@ -105,7 +137,7 @@ TEST(GenerateSource, EmptyNamesLeaveTheirPlacesEmpty) {
                           {44, "   InitializeStructure(*This,)"},
                           {55, "*TestObject. = "},
                           {61, "   :"},
-                          {62, "      Data.l @Run()"},
+                          {62, "      Data.i @Run()"},
                       });
 }
 
@@ -126,7 +158,7 @@ TEST(GenerateSource, CarriesEveryByteValueThrough) {
     EXPECT_NE(text.find("\r   " + everyByte + "\rEndStructure\r"), std::string::npos);
     EXPECT_NE(text.find("\rProcedure.\xF6 \xC4rger(*This.TestStruktur,x\xFF)\r"),
               std::string::npos);
-    EXPECT_NE(text.find("\r      Data.l @\xC4rger()\r"), std::string::npos);
+    EXPECT_NE(text.find("\r      Data.i @\xC4rger()\r"), std::string::npos);
 }
 
 TEST(GenerateSource, SameDescriptionGivesSameTextAfterAnyOther) {
@@ -160,8 +192,8 @@ TEST(GenerateSource, EntriesAndNamesOfOneHundredThousandBytes) {
         text, {
                   {28, "Procedure.s " + methodName + "(*This." + longName + "," + parameters + ")"},
                   {36, "Procedure.l (*This." + longName + ","},
-                  {68, "      Data.l @" + methodName + "()"},
-                  {69, "      Data.l @()"},
+                  {68, "      Data.i @" + methodName + "()"},
+                  {69, "      Data.i @()"},
               });
 }
 
