@@ -14,7 +14,7 @@
 #include <ostream>
 #include <vector>
 
-#include "toolkit/event_queue.h"
+#include "toolkit/core/event_queue.h"
 #include "toolkit/qt/gadget_registry.h"
 #include "toolkit/toolkit.h"
 

@@ -1,4 +1,4 @@
-#include "toolkit/event_queue.h"
+#include "toolkit/core/event_queue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/gadget_list.h"
+#include "toolkit/core/gadget_list.h"
 
 #include <gtest/gtest.h>
 

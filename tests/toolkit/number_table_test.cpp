@@ -1,4 +1,4 @@
-#include "toolkit/number_table.h"
+#include "toolkit/core/number_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/windows1252.h"
+#include "toolkit/core/windows1252.h"
 
 #include <gtest/gtest.h>
 

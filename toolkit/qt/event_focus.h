@@ -3,7 +3,7 @@
 // Tab and Shift+Tab: the focus walks the window's visible, enabled gadgets that take the
 // focus, in creation order. A tab panel is one stop, focused on its tab row.
 
-#include "toolkit/focus_order.h"
+#include "toolkit/core/focus_order.h"
 
 namespace quillmoor::toolkit::qt {
 

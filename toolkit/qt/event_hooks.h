@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "toolkit/gadget_kind.h"
+#include "toolkit/core/gadget_kind.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit::qt {

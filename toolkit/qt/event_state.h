@@ -8,8 +8,8 @@
 #include <QPointer>
 #include <map>
 
-#include "toolkit/event_queue.h"
-#include "toolkit/shortcut_table.h"
+#include "toolkit/core/event_queue.h"
+#include "toolkit/core/shortcut_table.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit::qt {

@@ -12,7 +12,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include "toolkit/gadget_kind.h"
+#include "toolkit/core/gadget_kind.h"
 
 namespace quillmoor::toolkit::qt {
 

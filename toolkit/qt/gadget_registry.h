@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "toolkit/gadget_kind.h"
+#include "toolkit/core/gadget_kind.h"
 
 namespace quillmoor::toolkit::qt {
 

@@ -3,7 +3,7 @@
 #include <QChar>
 #include <QList>
 
-#include "toolkit/windows1252.h"
+#include "toolkit/core/windows1252.h"
 
 namespace quillmoor::toolkit::qt {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "toolkit/gadget_list.h"
-#include "toolkit/number_table.h"
+#include "toolkit/core/gadget_list.h"
+#include "toolkit/core/number_table.h"
 #include "toolkit/qt/form_window.h"
 #include "toolkit/qt/gadget_registry.h"
 #include "toolkit/toolkit.h"

@@ -1,4 +1,4 @@
-#include "toolkit/focus_order.h"
+#include "toolkit/core/focus_order.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "toolkit/shortcut_table.h"
+#include "toolkit/core/shortcut_table.h"
 
 #include "toolkit/toolkit.h"
 

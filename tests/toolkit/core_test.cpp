@@ -1,0 +1,370 @@
+// The core's rules without any display: a fake platform hands out ids and records what the
+// core asks of it, the test reports happenings and reads back events and focus moves.
+
+#include "toolkit/core/core.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "toolkit/core/utf16_text.h"
+
+namespace quillmoor::toolkit {
+namespace {
+
+using Type = GadgetEventType;
+
+class FakePlatform final : public Platform {
+public:
+    std::vector<std::string> pageCalls;  // "+7" shown, "-7" hidden
+    std::vector<NativeId> destroyed;
+    std::map<NativeId, std::vector<std::u16string>> items;
+    std::map<NativeId, int> states;
+    NativeId focused = 0;
+    bool refuse = false;
+    std::function<void()> pendingInput;
+    // Reports what a native widget says of a change made to it, as its signals would.
+    std::function<void(NativeId)> echo = [](NativeId) {};
+
+    void DescribeProgram(const std::string&, const std::string&) override {}
+    NativeId OpenWindow(Placement, const std::u16string&) override { return Make(); }
+    void CloseWindow(NativeId window) override { destroyed.push_back(window); }
+    NativeId CreateGadget(NativeId, const GadgetSpec&) override { return Make(); }
+    void DestroyGadget(NativeId gadget) override { destroyed.push_back(gadget); }
+    NativeId InsertTab(NativeId panel, int, const std::u16string&) override {
+        echo(panel);
+        return Make();
+    }
+    void ShowPage(NativeId page, bool shown) override {
+        pageCalls.push_back((shown ? "+" : "-") + std::to_string(page));
+    }
+    void InsertItem(NativeId list, int index, const std::u16string& text) override {
+        items[list].insert(items[list].begin() + index, text);
+        echo(list);
+    }
+    void RemoveItem(NativeId list, int index) override {
+        items[list].erase(items[list].begin() + index);
+    }
+    int ItemCount(NativeId list) const override {
+        return items.contains(list) ? static_cast<int>(items.at(list).size()) : 0;
+    }
+    std::u16string ItemText(NativeId list, int index) const override {
+        return items.at(list).at(static_cast<std::size_t>(index));
+    }
+    void ClearSelection(NativeId list) override { states[list] = -1; }
+    void SetText(NativeId gadget, const std::u16string&) override { echo(gadget); }
+    std::u16string Text(NativeId) const override { return {}; }
+    bool EditedSinceSet(NativeId) const override { return false; }
+    int State(NativeId gadget) const override {
+        return states.contains(gadget) ? states.at(gadget) : -1;
+    }
+    void SetColour(NativeId, ColourType, Colour) override {}
+    NativeId LoadFont(const std::u16string&, int) override { return Make(); }
+    void ReleaseFont(NativeId) override {}
+    void SetFont(NativeId, FontChoice, NativeId) override {}
+    void Focus(NativeId gadget, FocusCause) override {
+        focused = gadget;
+        echo(gadget);
+    }
+    NativeId FocusedObject() const override { return focused; }
+    int DragDistance() const override { return 4; }
+    Answer AskYesNo(const std::u16string&, const std::u16string&) override { return Answer::Yes; }
+    void HandleInput(bool) override {
+        if (pendingInput) {
+            std::exchange(pendingInput, {})();
+        }
+    }
+
+private:
+    NativeId Make() { return refuse ? 0 : ++lastId_; }
+    NativeId lastId_ = 100;
+};
+
+// Window 0: panel 1 with page "A" (field 2, list 3) and page "B" (field 4), then editor 5 and
+// button 6 below the panel.
+class CoreTest : public ::testing::Test {
+protected:
+    static constexpr int kWindow = 0;
+    enum : int { kPanel = 1, kField = 2, kList = 3, kHiddenField = 4, kEditor = 5, kButton = 6 };
+
+    void SetUp() override {
+        auto platform = std::make_unique<FakePlatform>();
+        fake_ = platform.get();
+        core_.Attach(std::move(platform));
+        ASSERT_NE(core_.OpenFormWindow(kWindow, 0, 0, 300, 300, "Kern"), 0);
+        Create(kPanel, GadgetKind::Panel);
+        core_.InsertGadgetItem(kPanel, -1, "A");
+        Create(kField, GadgetKind::Text);
+        Create(kList, GadgetKind::List);
+        core_.InsertGadgetItem(kPanel, -1, "B");
+        Create(kHiddenField, GadgetKind::Text);
+        core_.EndGadgetList();
+        Create(kEditor, GadgetKind::Editor);
+        Create(kButton, GadgetKind::Button);
+        core_.BindShortcut(kWindow, kKeyReturn, 12);
+        fake_->pageCalls.clear();
+    }
+
+    Handle Create(int gadget, GadgetKind kind) {
+        return core_.CreateGadget(gadget, kind, {0, 0, 10, 10}, "", false);
+    }
+    NativeId Native(int gadget) const { return core_.GadgetNative(gadget); }
+    NativeId WindowNative() const { return static_cast<NativeId>(core_.WindowHandle(kWindow)); }
+
+    std::vector<Event> Drain() {
+        std::vector<Event> events;
+        for (EventKind kind = core_.PollEvent(); kind != EventKind::None;
+             kind = core_.PollEvent()) {
+            events.push_back(core_.CurrentEvent());
+        }
+        return events;
+    }
+
+    static Event Gadget(int gadget, Type type) {
+        return {EventKind::Gadget, gadget, type, kWindow};
+    }
+    static Event Menu(int number) { return {EventKind::Menu, number, Type::None, kWindow}; }
+    static Event Close() { return {EventKind::Close, 0, Type::None, kWindow}; }
+
+    Core core_;
+    FakePlatform* fake_ = nullptr;
+};
+
+TEST_F(CoreTest, NumbersAreReplacedRefusedAndKept) {
+    const NativeId oldButton = Native(kButton);
+    EXPECT_NE(Create(kButton, GadgetKind::Check), 0);
+    EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
+    EXPECT_EQ(core_.ReadGadgetState(kButton), -1);
+
+    for (const int refused : {-1, kMaxObjectNumber + 1}) {
+        EXPECT_EQ(Create(refused, GadgetKind::Button), 0);
+        EXPECT_EQ(core_.OpenFormWindow(refused, 0, 0, 10, 10, ""), 0);
+        EXPECT_EQ(core_.LoadNumberedFont(refused, "Courier", 10), 0);
+    }
+
+    fake_->refuse = true;
+    const NativeId check = Native(kButton);
+    EXPECT_EQ(Create(kButton, GadgetKind::Button), 0);
+    EXPECT_EQ(Native(kButton), check);
+    EXPECT_EQ(core_.OpenFormWindow(1, 0, 0, 10, 10, ""), 0);
+    EXPECT_EQ(core_.WindowHandle(1), 0);
+    EXPECT_EQ(core_.LoadNumberedFont(0, "Courier", 10), 0);
+    EXPECT_EQ(core_.FontHandle(0), 0);
+}
+
+TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
+    core_.InsertGadgetItem(kList, -1, "x");
+    core_.InsertGadgetItem(kList, 0, "y");
+    core_.InsertGadgetItem(kList, 5, "never");
+    EXPECT_EQ(core_.ReadGadgetItemText(kList, 0), "y");
+    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
+    EXPECT_EQ(core_.ReadGadgetItemText(kList, 2), "");
+
+    const NativeId panel = Native(kPanel);
+    Create(kPanel, GadgetKind::Button);
+    EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{panel});
+    for (const int gone : {kField, kList, kHiddenField}) {
+        EXPECT_EQ(Native(gone), 0u) << gone;
+    }
+    EXPECT_NE(Native(kEditor), 0u);
+}
+
+TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
+    core_.InsertGadgetItem(kList, -1, "a");
+    core_.InsertGadgetItem(kList, -1, "b");
+    fake_->states[Native(kList)] = 1;
+    core_.DeleteGadgetItem(kList, -1);
+    core_.DeleteGadgetItem(kList, 2);
+    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
+    core_.DeleteGadgetItem(kList, 1);
+    EXPECT_EQ(core_.ReadGadgetState(kList), -1);
+    EXPECT_EQ(core_.GadgetItemCount(kList), 1);
+}
+
+TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
+    core_.InputArrived();
+    core_.CloseRequested(WindowNative());
+    core_.InputArrived();
+    core_.CloseRequested(WindowNative());
+    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+
+    core_.InputArrived();
+    core_.CloseRequested(WindowNative());
+    core_.Clicked(Native(kButton));
+    core_.InputArrived();
+    core_.Clicked(Native(kButton));
+    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kButton, Type::Change), Close(),
+                                           Gadget(kButton, Type::Change)}));
+}
+
+TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
+    core_.InputArrived();
+    core_.Clicked(Native(kButton));
+    fake_->pendingInput = [this] {
+        core_.InputArrived();
+        core_.KeyPressed(Native(kButton), kKeyReturn);
+        core_.CloseRequested(WindowNative());
+    };
+    EXPECT_NE(Create(7, GadgetKind::Editor), 0);
+    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+}
+
+TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
+    struct Case {
+        int gadget;
+        std::int32_t shortcut;
+        bool taken;
+    };
+    const Case cases[] = {
+        {kField, kKeyReturn, true},
+        {kEditor, kKeyReturn, true},
+        {kField, kKeyReturn | kModShift, false},
+        {kField, kKeyReturn | kModControl, false},
+        {kField, kKeyReturn | kModAlt, false},
+        {kEditor, kKeyTab, false},  // an editable editor takes Tab as text
+        {kEditor, kKeyTab | kModShift, true},
+        {kField, 'A', false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.gadget) + " key " + std::to_string(c.shortcut));
+        EXPECT_EQ(core_.WouldTakeKey(Native(c.gadget), c.shortcut), c.taken);
+        EXPECT_EQ(core_.KeyPressed(Native(c.gadget), c.shortcut), c.taken);
+        Drain();
+    }
+    EXPECT_FALSE(core_.KeyPressed(0, kKeyReturn));
+    core_.BindShortcut(kWindow, kKeyReturn | kModControl, 41);
+    core_.BindShortcut(1, kKeyReturn, 42);
+    core_.KeyPressed(WindowNative(), kKeyReturn);
+    core_.KeyPressed(Native(kField), kKeyReturn | kModControl);
+    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(12), Menu(41)}));
+}
+
+TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
+    struct Step {
+        int from;  // -1: nothing has the focus
+        std::int32_t key;
+        int to;
+    };
+    const std::int32_t back = kKeyTab | kModShift;
+    const Step steps[] = {
+        {-1, kKeyTab, kPanel},     {-1, back, kButton},        {kPanel, kKeyTab, kField},
+        {kList, kKeyTab, kEditor}, {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+        {kPanel, back, kButton},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
+        fake_->focused = step.from < 0 ? 0 : Native(step.from);
+        EXPECT_TRUE(core_.KeyPressed(step.from < 0 ? WindowNative() : Native(step.from), step.key));
+        EXPECT_EQ(core_.FocusedGadget(), step.to);
+    }
+    EXPECT_TRUE(Drain().empty());
+
+    core_.TabChanging(Native(kPanel));
+    core_.TabChanged(Native(kPanel), 1);
+    fake_->focused = Native(kPanel);
+    core_.KeyPressed(Native(kPanel), kKeyTab);
+    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+}
+
+TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
+    const NativeId panel = Native(kPanel);
+    core_.InputArrived();
+    core_.TabChanging(panel);
+    core_.TabChanged(panel, 1);
+    core_.TabRowReleased(panel, true);
+    core_.TabRowReleased(panel, false);
+    const std::string first = std::to_string(Native(kPanel) + 1);
+    const std::string second = std::to_string(Native(kHiddenField) - 1);
+    EXPECT_EQ(fake_->pageCalls, (std::vector<std::string>{"-" + first, "+" + second}));
+    EXPECT_EQ(Drain(),
+              (std::vector<Event>{Gadget(kPanel, Type::Change), Gadget(kPanel, Type::TabClick)}));
+
+    // A tab inserted ahead moves the selected tab's index, as the platform reports.
+    fake_->echo = [this](NativeId changed) {
+        core_.TabChanging(changed);
+        core_.TabChanged(changed, 2);
+    };
+    core_.InsertGadgetItem(kPanel, 0, "Null");
+    EXPECT_TRUE(Drain().empty());
+    EXPECT_EQ(fake_->pageCalls.size(), 3u);  // the new page hidden, nothing else
+}
+
+TEST_F(CoreTest, ListPressDragAndRelease) {
+    struct Case {
+        const char* name;
+        std::function<void(Core&, NativeId)> act;
+        std::vector<Event> expected;
+    };
+    const Event change = Gadget(kList, Type::Change);
+    const std::vector<Case> cases = {
+        {"press and release",
+         [](Core& core, NativeId list) {
+             core.ListPressed(list, 10, 10, true, false);
+             core.ListReleased(list, true);
+         },
+         {change}},
+        {"move within the drag distance",
+         [](Core& core, NativeId list) {
+             core.ListPressed(list, 10, 10, true, false);
+             core.ListMoved(list, 14, 6);
+             core.ListReleased(list, true);
+         },
+         {change}},
+        {"drag beyond it",
+         [](Core& core, NativeId list) {
+             core.ListPressed(list, 10, 10, true, false);
+             core.ListMoved(list, 10, 15);
+             core.ListMoved(list, 10, 25);
+             core.ListReleased(list, true);
+         },
+         {Gadget(kList, Type::DragStart)}},
+        {"press with Shift or Control, or another button",
+         [](Core& core, NativeId list) {
+             core.ListPressed(list, 10, 10, true, true);
+             core.ListReleased(list, true);
+             core.ListPressed(list, 10, 10, false, false);
+             core.ListReleased(list, false);
+         },
+         {}},
+        {"selection change and double-click",
+         [](Core& core, NativeId list) {
+             core.SelectionChanged(list);
+             core.ListDoubleClicked(list, true);
+             core.ListDoubleClicked(list, false);
+         },
+         {change, Gadget(kList, Type::DoubleClick)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act(core_, Native(kList));
+        EXPECT_EQ(Drain(), c.expected);
+    }
+}
+
+// Items and texts set by the caller post nothing; a focus given by the caller is reported.
+TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
+    fake_->echo = [this](NativeId gadget) { core_.FocusIn(gadget); };
+    core_.InsertGadgetItem(kList, -1, "a");
+    core_.WriteGadgetText(kField, "b");
+    core_.WriteGadgetText(kEditor, "c");
+    core_.FocusGadget(kField);
+    EXPECT_EQ(core_.PollEvent(), EventKind::Gadget);
+    EXPECT_EQ(core_.CurrentEvent(), Gadget(kField, Type::FocusIn));
+    EXPECT_EQ(core_.PollEvent(), EventKind::None);
+    EXPECT_EQ(core_.CurrentEvent().type, Type::None);
+}
+
+TEST(Utf16TextTest, ConvertsBothWays) {
+    EXPECT_EQ(Utf16OfWindows1252("\xF6\x80\x81"), u"\u00F6\u20AC\u0081");
+    EXPECT_EQ(Windows1252OfUtf16(u"\u00F6\u20AC\U0001F600\u4E2D"), "\xF6\x80??");
+    EXPECT_EQ(EditorUtf16OfWindows1252("a\rb\r\nc\nd"), u"a\nb\nc\nd");
+    EXPECT_EQ(EditorWindows1252OfUtf16(u"a\nb\u2029c\u2028d"), "a\rb\rc\rd");
+    static_assert(RGB(255, 255, 230) == 0xE6FFFF);
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit
