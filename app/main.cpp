@@ -6,6 +6,7 @@
 
 #include "app/event_loop.h"
 #include "app/main_form.h"
+#include "app/memory_tuning.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -25,6 +26,7 @@ int RefuseToStart(const std::string& fallbackReason) {
 }  // namespace
 
 int main() {
+    quillmoor::app::KeepFreedMemoryForReuse();
     if (!tk::InitToolkit()) {
         return RefuseToStart("no display could be reached");
     }

@@ -17,7 +17,8 @@
 #include "app/event_loop.h"
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "app/memory_tuning.h"
+#include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -34,8 +35,10 @@ constexpr double kFrameMilliseconds = 1000.0 / 60.0;
 
 template <typename Widget>
 Widget* GadgetWidget(int gadget) {
-    const tk::qt::GadgetRecord* record = tk::qt::FindGadget(gadget);
-    return record == nullptr ? nullptr : qobject_cast<Widget*>(record->widget.data());
+    const tk::Core* core = tk::RunningCore();
+    return core == nullptr
+               ? nullptr
+               : qobject_cast<Widget*>(reinterpret_cast<QWidget*>(core->GadgetNative(gadget)));
 }
 
 // Wall-clock milliseconds of the action and of the repaint it leads to.
@@ -86,6 +89,7 @@ struct Timings {
 }  // namespace
 
 int main() {
+    quillmoor::app::KeepFreedMemoryForReuse();
     if (!tk::InitToolkit() || !quillmoor::app::BuildMainForm()) {
         std::fprintf(stderr, "cannot build the form: %s\n", tk::LastFailure().c_str());
         return 1;

@@ -4,11 +4,13 @@
 #include <iostream>
 
 #include "app/main_form.h"
+#include "app/memory_tuning.h"
 #include "bench/first_paint.h"
 #include "toolkit/toolkit.h"
 
 int main() {
     namespace tk = quillmoor::toolkit;
+    quillmoor::app::KeepFreedMemoryForReuse();
     if (!tk::InitToolkit()) {
         std::cerr << tk::LastFailure() << '\n';
         return 1;

@@ -80,6 +80,12 @@ inline constexpr int kFocusPreviousEvent = 64002;
 
 // --- Start and end -------------------------------------------------------------------------
 
+// Tells the toolkit who the program is: its name, as the windowing system lists it, and the
+// name under which the program's resources hold its icon ("quillmoor/icon": on Qt, the PNG
+// files ":/quillmoor/icon-16.png", "-32", "-48" and "-256"). Windows opened afterwards show
+// that icon. May be called before InitToolkit().
+void DescribeProgram(const std::string& name, const std::string& iconResource);
+
 // Connects to the windowing system. Returns false, and leaves the toolkit unusable (every
 // later call does nothing), when no display can be reached; it never aborts the process.
 bool InitToolkit();

@@ -72,7 +72,7 @@ TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
     ClickButton(GadgetId::AddAttribute);
     const std::vector<std::string> before = Snapshot();
 
-    QWidget* window = tk::qt::WindowWidget(kMainWindow);
+    QWidget* window = test::WindowWidget(kMainWindow);
     window->close();
     test::ModalAnswerer answerer("Nein");
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Continue);
@@ -84,7 +84,7 @@ TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
 }
 
 TEST_F(MainFormTest, CloseRequestAnsweredYesEndsTheLoop) {
-    tk::qt::WindowWidget(kMainWindow)->close();
+    test::WindowWidget(kMainWindow)->close();
     test::ModalAnswerer answerer("Ja");
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Quit);
     EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();

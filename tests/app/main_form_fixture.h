@@ -16,7 +16,7 @@
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
 #include "generator/class_description.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::app::testing {
@@ -26,8 +26,7 @@ namespace tk = quillmoor::toolkit;
 enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
 
 inline QWidget* Widget(int gadget) {
-    const tk::qt::GadgetRecord* record = tk::qt::FindGadget(gadget);
-    return record == nullptr ? nullptr : record->widget.data();
+    return test::GadgetWidget(gadget);
 }
 
 inline QTabWidget* Panel() {
@@ -151,7 +150,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
         ASSERT_TRUE(BuildMainForm()) << tk::LastFailure();
-        QWidget* window = tk::qt::WindowWidget(kMainWindow);
+        QWidget* window = test::WindowWidget(kMainWindow);
         ASSERT_NE(window, nullptr);
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window));

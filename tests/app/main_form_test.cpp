@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "tests/app/main_form_fixture.h"
+#include "toolkit/core/gadget_kind.h"
 
 namespace quillmoor::app::testing {
 namespace {
@@ -23,6 +24,25 @@ struct ExpectedWidget {
     const char* text;
     bool readOnly;
 };
+
+// The Qt class that realises each kind.
+const char* QtClassOf(GadgetKind kind) {
+    switch (kind) {
+        case GadgetKind::Panel:
+            return "QTabWidget";
+        case GadgetKind::Text:
+            return "QLineEdit";
+        case GadgetKind::Check:
+            return "QCheckBox";
+        case GadgetKind::List:
+            return "QListWidget";
+        case GadgetKind::Button:
+            return "QPushButton";
+        case GadgetKind::Editor:
+            return "QPlainTextEdit";
+    }
+    return "";
+}
 
 const ExpectedWidget kExpectedWidgets[] = {
     {1, GadgetKind::Text, Page::Allgemein, {18, 18, 80, 20}, "Klassen-Name", true},
@@ -62,16 +82,14 @@ QString TextOf(const QWidget* widget) {
 TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
     for (const ExpectedWidget& expected : kExpectedWidgets) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        const tk::qt::GadgetRecord* record = tk::qt::FindGadget(expected.id);
-        ASSERT_NE(record, nullptr);
-        ASSERT_NE(record->widget, nullptr);
-        EXPECT_EQ(record->kind, expected.kind);
+        QWidget* widget = Widget(expected.id);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(widget->inherits(QtClassOf(expected.kind)));
         QWidget* page = Panel()->widget(static_cast<int>(expected.page));
-        EXPECT_TRUE(page->isAncestorOf(record->widget));
-        EXPECT_EQ(QRect(record->widget->mapTo(page, QPoint(0, 0)), record->widget->size()),
-                  expected.geometry);
-        EXPECT_EQ(TextOf(record->widget), QString::fromLatin1(expected.text));
-        if (const auto* field = qobject_cast<const QLineEdit*>(record->widget)) {
+        EXPECT_TRUE(page->isAncestorOf(widget));
+        EXPECT_EQ(QRect(widget->mapTo(page, QPoint(0, 0)), widget->size()), expected.geometry);
+        EXPECT_EQ(TextOf(widget), QString::fromLatin1(expected.text));
+        if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
             EXPECT_EQ(field->isReadOnly(), expected.readOnly);
         }
     }
@@ -81,7 +99,7 @@ TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
 }
 
 TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
-    QWidget* window = tk::qt::WindowWidget(kMainWindow);
+    QWidget* window = test::WindowWidget(kMainWindow);
     EXPECT_EQ(window->windowTitle(), "Quillmoor V.0.5 by Tovik");
     EXPECT_EQ(window->size(), QSize(562, 391));
     QTabWidget* panel = Panel();
@@ -96,7 +114,7 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
 }
 
 TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
-    const QList<QSize> sizes = tk::qt::WindowWidget(kMainWindow)->windowIcon().availableSizes();
+    const QList<QSize> sizes = test::WindowWidget(kMainWindow)->windowIcon().availableSizes();
     for (const int side : {16, 32, 48, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
     }
@@ -105,7 +123,7 @@ TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
 // The form's own position lies outside the offscreen platform's small screen: the window is
 // moved just enough to lie wholly inside the screen's available area.
 TEST_F(MainFormTest, WindowIsMovedJustEnoughToLieOnTheScreen) {
-    QWidget* window = tk::qt::WindowWidget(kMainWindow);
+    QWidget* window = test::WindowWidget(kMainWindow);
     const QRect available = window->screen()->availableGeometry();
     const QRect frame = window->frameGeometry();
     EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y();

@@ -13,7 +13,7 @@
 #include "app/event_loop.h"
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -22,7 +22,7 @@ namespace tk = quillmoor::toolkit;
 using namespace quillmoor::app;
 
 QWidget* Widget(int gadget) {
-    return tk::qt::FindGadget(gadget)->widget;
+    return quillmoor::test::GadgetWidget(gadget);
 }
 
 void RunPendingTurns() {
@@ -54,7 +54,7 @@ void AddByReturn(int field, const char* text) {
 
 bool Save(const QDir& docs, const char* name) {
     const QString path = docs.filePath(name);
-    if (!tk::qt::WindowWidget(kMainWindow)->grab().save(path)) {
+    if (!quillmoor::test::WindowWidget(kMainWindow)->grab().save(path)) {
         std::cerr << "cannot write " << path.toStdString() << '\n';
         return false;
     }
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         std::cerr << "cannot open the Quillmoor window: " << tk::LastFailure() << '\n';
         return 1;
     }
-    QWidget* window = tk::qt::WindowWidget(kMainWindow);
+    QWidget* window = quillmoor::test::WindowWidget(kMainWindow);
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window)) {
         std::cerr << "the window did not become active, so typed keys would go nowhere\n";

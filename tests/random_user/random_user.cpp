@@ -14,7 +14,7 @@
 #include "app/gadget_ids.h"
 #include "generator/source_generator.h"
 #include "tests/support/modal_answerer.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::random_user {
@@ -37,8 +37,7 @@ const QString kDeleteQuestion = QString::fromUtf8("Dieses Element wirklich l\u00
 const QString kQuitQuestion = QStringLiteral("Wollen Sie QM wirklich beenden?");
 
 QWidget* Widget(int gadget) {
-    const tk::qt::GadgetRecord* record = tk::qt::FindGadget(gadget);
-    return record == nullptr ? nullptr : record->widget.data();
+    return test::GadgetWidget(gadget);
 }
 
 QTabWidget* Panel() {
@@ -350,13 +349,13 @@ void RandomUser::DoubleClickList() {
 
 void RandomUser::RequestClose() {
     Note("close the window, answer no");
-    tk::qt::WindowWidget(app::kMainWindow)->close();
+    test::WindowWidget(app::kMainWindow)->close();
     const test::ModalAnswerer answerer(kNo);
     RunTurns();
     if (!answerer.Answered() || answerer.Text() != kQuitQuestion) {
         Fail("a close request did not ask the quit question: " + answerer.Problem().toStdString());
     }
-    if (!tk::qt::WindowWidget(app::kMainWindow)->isVisible()) {
+    if (!test::WindowWidget(app::kMainWindow)->isVisible()) {
         Fail("the window closed although the quit question was answered no");
     }
 }
@@ -376,7 +375,7 @@ void RandomUser::ShowPage(Page page) {
 void RandomUser::GiveFocus(int gadget) {
     // Clicking a window that is not active brings it to the front first; on the offscreen
     // platform no window manager does that, for instance after a question has closed.
-    QWidget* window = tk::qt::WindowWidget(app::kMainWindow);
+    QWidget* window = test::WindowWidget(app::kMainWindow);
     if (!window->isActiveWindow()) {
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window)) {

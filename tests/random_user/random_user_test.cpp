@@ -14,7 +14,7 @@
 
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::random_user {
@@ -35,7 +35,7 @@ TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) 
     const std::uint32_t seed = Seed();
     ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
     ASSERT_TRUE(app::BuildMainForm()) << tk::LastFailure();
-    QWidget* window = tk::qt::WindowWidget(app::kMainWindow);
+    QWidget* window = test::WindowWidget(app::kMainWindow);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 

@@ -14,8 +14,8 @@
 #include <ostream>
 #include <vector>
 
+#include "tests/support/qt/native_widgets.h"
 #include "toolkit/core/event_queue.h"
-#include "toolkit/qt/gadget_registry.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit {
@@ -64,8 +64,8 @@ protected:
 
     void TearDown() override { EndToolkit(); }
 
-    static QWidget* Window() { return qt::WindowWidget(kWindow); }
-    static QWidget* Widget(int gadget) { return qt::FindGadget(gadget)->widget.data(); }
+    static QWidget* Window() { return test::WindowWidget(kWindow); }
+    static QWidget* Widget(int gadget) { return test::GadgetWidget(gadget); }
     template <typename Kind>
     static Kind* WidgetAs(int gadget) {
         return qobject_cast<Kind*>(Widget(gadget));

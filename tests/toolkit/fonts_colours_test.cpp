@@ -4,14 +4,14 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/gadget_registry.h"
 
 namespace quillmoor::toolkit {
 namespace {
 
 QWidget* WidgetOf(int gadget) {
-    return qt::FindGadget(gadget)->widget.data();
+    return test::GadgetWidget(gadget);
 }
 
 using FontsAndColours = ToolkitTest;

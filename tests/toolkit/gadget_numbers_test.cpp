@@ -1,19 +1,20 @@
+#include <QApplication>
 #include <QListWidget>
 #include <QPointer>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 
+#include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/gadget_registry.h"
+#include "toolkit/qt/native_objects.h"
 
 namespace quillmoor::toolkit {
 namespace {
 
-using qt::FindGadget;
-
 QPointer<QWidget> WidgetOf(int gadget) {
-    const qt::GadgetRecord* record = FindGadget(gadget);
-    return record == nullptr ? nullptr : record->widget;
+    return test::GadgetWidget(gadget);
 }
 
 using GadgetNumbers = ToolkitTest;
@@ -23,16 +24,16 @@ TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadget) {
     const QPointer<QWidget> old = WidgetOf(1);
     ASSERT_NE(CreateListGadget(1, 0, 30, 80, 80), 0);
     EXPECT_TRUE(old.isNull());
-    EXPECT_EQ(FindGadget(1)->kind, GadgetKind::List);
+    EXPECT_NE(qobject_cast<QListWidget*>(WidgetOf(1)), nullptr);
 }
 
 TEST_F(GadgetNumbers, ReopeningAWindowNumberDestroysTheOldWindowAndItsGadgets) {
     ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    const QPointer<QWidget> oldWindow = qt::WindowWidget(kWindow);
+    const QPointer<QWidget> oldWindow = test::WindowWidget(kWindow);
     ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 100, 100, "neu", kDialogWindowFlags), 0);
     EXPECT_TRUE(oldWindow.isNull());
-    EXPECT_EQ(FindGadget(1), nullptr);
-    EXPECT_EQ(WindowHandle(kWindow), reinterpret_cast<Handle>(qt::WindowWidget(kWindow)));
+    EXPECT_EQ(WidgetOf(1), nullptr);
+    EXPECT_EQ(WindowHandle(kWindow), reinterpret_cast<Handle>(test::WindowWidget(kWindow)));
 }
 
 TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
@@ -70,7 +71,7 @@ TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
     ASSERT_NE(CreateCheckGadget(2, 0, 0, 80, 20, "x"), 0);
     EndGadgetList();
     ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    EXPECT_EQ(FindGadget(2), nullptr);
+    EXPECT_EQ(WidgetOf(2), nullptr);
     EXPECT_EQ(ReadGadgetState(2), 0);
 }
 
@@ -80,11 +81,13 @@ TEST_F(GadgetNumbers, ChildWidgetsAndPagesBelongToTheirGadget) {
     ASSERT_NE(CreateListGadget(2, 0, 0, 100, 100), 0);
     auto* panel = static_cast<QTabWidget*>(WidgetOf(1).data());
     auto* list = static_cast<QListWidget*>(WidgetOf(2).data());
-    EXPECT_EQ(qt::GadgetNumberOf(list->viewport()), 2);
-    EXPECT_EQ(qt::GadgetNumberOf(panel->tabBar()), 1);
-    EXPECT_EQ(qt::GadgetNumberOf(panel->widget(0)), 1);
-    EXPECT_EQ(qt::GadgetNumberOf(qt::WindowWidget(kWindow)), -1);
-    EXPECT_EQ(qt::WindowNumberOf(list->viewport()), kWindow);
+    QWidget* window = test::WindowWidget(kWindow);
+    EXPECT_EQ(qt::ToolkitObjectOf(list->viewport()), qt::IdOf(list));
+    EXPECT_EQ(qt::ToolkitObjectOf(panel->tabBar()), qt::IdOf(panel));
+    EXPECT_EQ(qt::ToolkitObjectOf(panel->widget(0)), qt::IdOf(panel));
+    EXPECT_EQ(qt::ToolkitObjectOf(window), qt::IdOf(window));
+    QWidget stranger;
+    EXPECT_EQ(qt::ToolkitObjectOf(&stranger), 0u);
 }
 
 TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
@@ -92,8 +95,13 @@ TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
     ASSERT_NE(CreateButtonGadget(3, 0, 0, 10, 10, "b"), 0);
     ASSERT_NE(CreateButtonGadget(6, 0, 0, 10, 10, "c"), 0);
     ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "d"), 0);
-    EXPECT_EQ(qt::GadgetsOfWindow(kWindow), (std::vector<int>{3, 6, 9}));
-    EXPECT_TRUE(qt::GadgetsOfWindow(kWindow + 1).empty());
+    QWidget* window = test::WindowWidget(kWindow);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (const int expected : {3, 6, 9, 3}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(FocusedGadget(), expected);
+    }
 }
 
 TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
@@ -113,7 +121,7 @@ TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
     EXPECT_TRUE(WidgetOf(3)->isEnabled());
     // Back outside the panel, new gadgets go into the window itself.
     ASSERT_NE(CreateButtonGadget(4, 0, 250, 80, 24, "unten"), 0);
-    EXPECT_EQ(WidgetOf(4)->parentWidget(), qt::WindowWidget(kWindow));
+    EXPECT_EQ(WidgetOf(4)->parentWidget(), test::WindowWidget(kWindow));
 }
 
 TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
@@ -126,7 +134,7 @@ TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
 TEST_F(GadgetNumbers, EndToolkitClosesWindowsBeforeFonts) {
     ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
     Handle fontAtWindowEnd = 0;
-    QObject::connect(qt::WindowWidget(kWindow), &QObject::destroyed,
+    QObject::connect(test::WindowWidget(kWindow), &QObject::destroyed,
                      [&] { fontAtWindowEnd = FontHandle(0); });
     EndToolkit();
     EXPECT_NE(fontAtWindowEnd, 0);
@@ -154,7 +162,7 @@ TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
 
 TEST_F(GadgetNumbers, AWindowOffTheScreenIsMovedOntoIt) {
     ASSERT_NE(OpenFormWindow(1, 100000, 100000, 200, 100, "weit weg", kDialogWindowFlags), 0);
-    const QWidget* window = qt::WindowWidget(1);
+    const QWidget* window = test::WindowWidget(1);
     const QRect available = window->screen()->availableGeometry();
     EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x();
     EXPECT_EQ(window->size(), QSize(200, 100));

@@ -1,7 +1,7 @@
 #include <QListWidget>
 
+#include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/gadget_registry.h"
 
 namespace quillmoor::toolkit {
 namespace {
@@ -15,7 +15,7 @@ protected:
         ASSERT_NE(CreateListGadget(kList, 0, 0, 200, 100), 0);
     }
 
-    QListWidget& List() { return *static_cast<QListWidget*>(qt::FindGadget(kList)->widget.data()); }
+    QListWidget& List() { return *static_cast<QListWidget*>(test::GadgetWidget(kList)); }
 
     std::vector<std::string> Items() {
         std::vector<std::string> items;

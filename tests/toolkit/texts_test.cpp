@@ -2,8 +2,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/gadget_registry.h"
 
 namespace quillmoor::toolkit {
 namespace {
@@ -19,7 +19,7 @@ std::string AllBytesExcept(std::string_view left_out) {
 }
 
 QWidget* WidgetOf(int gadget) {
-    return qt::FindGadget(gadget)->widget.data();
+    return test::GadgetWidget(gadget);
 }
 
 using Texts = ToolkitTest;
@@ -127,7 +127,7 @@ TEST_F(Texts, CheckBoxStartsUntickedAndTogglesOnClick) {
 TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
     ASSERT_NE(CreateButtonGadget(2, 0, 30, 100, 20, "Knopf"), 0);
-    QWidget* window = qt::WindowWidget(kWindow);
+    QWidget* window = test::WindowWidget(kWindow);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     EXPECT_EQ(FocusedGadget(), -1);

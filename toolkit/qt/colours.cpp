@@ -1,17 +1,11 @@
+#include "toolkit/qt/colours.h"
+
 #include <QApplication>
 #include <QPalette>
-#include <QWidget>
 
-#include "toolkit/qt/gadget_registry.h"
-#include "toolkit/toolkit.h"
-
-namespace quillmoor::toolkit {
+namespace quillmoor::toolkit::qt {
 
 namespace {
-
-bool TakesColours(GadgetKind kind) {
-    return kind == GadgetKind::Text || kind == GadgetKind::List || kind == GadgetKind::Editor;
-}
 
 QColor ToQColor(Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
@@ -21,12 +15,7 @@ QColor ToQColor(Colour colour) {
 
 // Only the active and inactive groups change: a gadget on a hidden page, which is disabled,
 // keeps the platform's disabled look.
-void SetGadgetColour(int gadget, ColourType type, Colour colour) {
-    const qt::GadgetRecord* record = qt::FindGadget(gadget);
-    if (record == nullptr || !TakesColours(record->kind)) {
-        return;
-    }
-    QWidget& widget = *record->widget;
+void ApplyColour(QWidget& widget, ColourType type, Colour colour) {
     const QPalette::ColorRole role = type == ColourType::Text ? QPalette::Text : QPalette::Base;
     const QPalette platform = QApplication::palette(&widget);
     QPalette palette = widget.palette();
@@ -38,4 +27,4 @@ void SetGadgetColour(int gadget, ColourType type, Colour colour) {
     widget.update();
 }
 
-}  // namespace quillmoor::toolkit
+}  // namespace quillmoor::toolkit::qt

@@ -1,17 +1,14 @@
-#include <QApplication>
+#include "toolkit/qt/fonts.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 
-#include "toolkit/qt/qt_text.h"
-#include "toolkit/qt/widget_state.h"
-#include "toolkit/toolkit.h"
-
-namespace quillmoor::toolkit {
+namespace quillmoor::toolkit::qt {
 
 namespace {
 
@@ -50,9 +47,14 @@ QString InstalledFixedPitchFamily() {
     return platformFixed.family();
 }
 
-// Where a fixed-pitch face is missing, the font matcher's substitute is kept only when it is
-// fixed-pitch too; otherwise an installed fixed-pitch family stands in, never a proportional one.
-QFont MakeFont(const QString& family, int points) {
+}  // namespace
+
+// The font matcher's substitute for a missing fixed-pitch face is kept only when it is
+// fixed-pitch too.
+std::optional<QFont> MakeFont(const QString& family, int points) {
+    if (points < 1 || PixelHeight(points) < 1) {
+        return std::nullopt;
+    }
     QFont font(family);
     font.setPixelSize(PixelHeight(points));
     font.setWeight(QFont::Normal);
@@ -66,50 +68,4 @@ QFont MakeFont(const QString& family, int points) {
     return font;
 }
 
-const QFont* FontOfHandle(const qt::WidgetState& state, Handle handle) {
-    for (const int number : state.fonts.Numbers()) {
-        if (qt::HandleOf(state.fonts.Find(number)) == handle) {
-            return state.fonts.Find(number);
-        }
-    }
-    return nullptr;
-}
-
-}  // namespace
-
-Handle LoadNumberedFont(int font, const std::string& name, int size) {
-    qt::WidgetState* state = qt::Toolkit();
-    if (state == nullptr || !decltype(state->fonts)::Accepts(font)) {
-        return 0;
-    }
-    state->fonts.Remove(font);
-    if (size < 1 || PixelHeight(size) < 1) {
-        return 0;
-    }
-    state->fonts.Replace(font, std::make_unique<QFont>(MakeFont(qt::ToQString(name), size)));
-    return FontHandle(font);
-}
-
-Handle FontHandle(int font) {
-    const qt::WidgetState* state = qt::Toolkit();
-    return state == nullptr ? 0 : qt::HandleOf(state->fonts.Find(font));
-}
-
-// A handle that names no loaded font, 0 included, shows the plain system font. Widgets keep a
-// copy of the font, and a font change leaves their colours alone.
-void AssignGadgetFont(int gadget, Handle fontHandle) {
-    const qt::WidgetState* state = qt::Toolkit();
-    const qt::GadgetRecord* record = qt::FindGadget(gadget);
-    if (state == nullptr || record == nullptr) {
-        return;
-    }
-    if (fontHandle == -1) {
-        record->widget->setFont(state->defaultFont);
-    } else if (const QFont* loaded = FontOfHandle(*state, fontHandle)) {
-        record->widget->setFont(*loaded);
-    } else {
-        record->widget->setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    }
-}
-
-}  // namespace quillmoor::toolkit
+}  // namespace quillmoor::toolkit::qt

@@ -2,18 +2,20 @@
 
 #include <QCloseEvent>
 
-#include "toolkit/qt/event_hooks.h"
+#include "toolkit/qt/native_objects.h"
 
 namespace quillmoor::toolkit::qt {
 
-FormWindow::FormWindow(int number)
+FormWindow::FormWindow(Happenings& happenings)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      number_(number) {}
+      happenings_(happenings) {
+    MarkToolkitObject(*this);
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    PostWindowEvent(EventKind::Close, number_);
+    happenings_.CloseRequested(IdOf(this));
 }
 
 }  // namespace quillmoor::toolkit::qt

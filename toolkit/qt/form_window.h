@@ -1,9 +1,11 @@
 #pragma once
 
-// The toolkit's top-level window: a fixed client area whose close requests only queue a close
-// event, so that the caller decides whether the window goes.
+// The toolkit's top-level window: a fixed client area whose close requests are only reported,
+// so that the caller decides whether the window goes.
 
 #include <QWidget>
+
+#include "toolkit/core/platform.h"
 
 namespace quillmoor::toolkit::qt {
 
@@ -11,17 +13,15 @@ class FormWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FormWindow(int number);
-
-    int Number() const { return number_; }
+    explicit FormWindow(Happenings& happenings);
 
 protected:
-    // Close box, window menu and the platform's close key alike: the close is refused and a
-    // close event is queued instead.
+    // Close box, window menu and the platform's close key alike: the close is refused and
+    // reported instead.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    int number_;
+    Happenings& happenings_;
 };
 
 }  // namespace quillmoor::toolkit::qt

@@ -1,26 +1,21 @@
+#include "toolkit/qt/message_box.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "toolkit/qt/gadget_registry.h"
-#include "toolkit/qt/qt_text.h"
-#include "toolkit/qt/widget_state.h"
-#include "toolkit/toolkit.h"
+#include "toolkit/qt/native_objects.h"
 
-namespace quillmoor::toolkit {
+namespace quillmoor::toolkit::qt {
 
-Answer AskUser(const std::string& title, const std::string& text, AskFlags) {
-    if (qt::Toolkit() == nullptr) {
-        return Answer::NotShown;
-    }
-    // The box belongs to our window when that window is in the foreground.
+Answer AskYesNo(const QString& title, const QString& text) {
     QWidget* active = QApplication::activeWindow();
-    QWidget* owner = qt::WindowNumberOf(active) >= 0 ? active : nullptr;
+    QWidget* owner = ToolkitObjectOf(active) == IdOf(active) ? active : nullptr;
     QMessageBox box(owner);
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(qt::ToQString(title));
+    box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
-    box.setText(qt::ToQString(text));
+    box.setText(text);
     QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -29,4 +24,4 @@ Answer AskUser(const std::string& title, const std::string& text, AskFlags) {
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
-}  // namespace quillmoor::toolkit
+}  // namespace quillmoor::toolkit::qt

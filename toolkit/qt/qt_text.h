@@ -1,20 +1,20 @@
 #pragma once
 
-// Conversion between the toolkit's Windows-1252 byte strings and Qt's strings, at the edge of
-// every operation that passes text.
+// The core hands texts over as UTF-16, which is what QString holds: the conversion is a copy.
 
 #include <QString>
 #include <string>
 
 namespace quillmoor::toolkit::qt {
 
-QString ToQString(const std::string& bytes);
-// Characters with no Windows-1252 form become "?", one per code point.
-std::string FromQString(const QString& text);
+inline QString ToQString(const std::u16string& text) {
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
+}
 
-// Editor text: "\r", "\r\n" and "\n" each end one line.
-QString EditorTextToQString(const std::string& bytes);
-// Every line end, paragraph or line separator alike, comes back as a lone "\r".
-std::string EditorTextFromQString(const QString& rawDocumentText);
+inline std::u16string FromQString(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.constData()),
+            static_cast<std::size_t>(text.size())};
+}
 
 }  // namespace quillmoor::toolkit::qt

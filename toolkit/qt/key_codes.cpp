@@ -1,4 +1,4 @@
-#include "toolkit/qt/event_key_codes.h"
+#include "toolkit/qt/key_codes.h"
 
 #include <algorithm>
 #include <array>

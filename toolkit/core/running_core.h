@@ -1,0 +1,13 @@
+#pragma once
+
+// The core that the calls of toolkit.h run on, for a realisation's test driver that needs to
+// reach a gadget's native object.
+
+#include "toolkit/core/core.h"
+
+namespace quillmoor::toolkit {
+
+// nullptr outside InitToolkit()..EndToolkit().
+Core* RunningCore();
+
+}  // namespace quillmoor::toolkit

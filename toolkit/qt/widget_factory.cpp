@@ -1,0 +1,97 @@
+#include "toolkit/qt/widget_factory.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <limits>
+
+#include "toolkit/qt/native_objects.h"
+#include "toolkit/qt/qt_text.h"
+
+namespace quillmoor::toolkit::qt {
+
+namespace {
+
+QWidget* MakePanel(QWidget& parent) {
+    auto* panel = new QTabWidget(&parent);
+    panel->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    return panel;
+}
+
+QWidget* MakeTextField(QWidget& parent, const GadgetSpec& spec) {
+    auto* field = new QLineEdit(&parent);
+    // Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
+    // whatever the user types or pastes.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setText(ToQString(spec.text));
+    field->setCursorPosition(0);
+    field->setReadOnly(spec.readOnly);
+    return field;
+}
+
+QWidget* MakeList(QWidget& parent) {
+    auto* list = new QListWidget(&parent);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSortingEnabled(false);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QWidget* MakeButton(QWidget& parent, const GadgetSpec& spec) {
+    auto* button = new QPushButton(ToQString(spec.text), &parent);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QWidget* MakeEditor(QWidget& parent) {
+    auto* editor = new QPlainTextEdit(&parent);
+    editor->setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor->setTabChangesFocus(false);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The selection stays visible while another widget has the focus.
+    QPalette palette = editor->palette();
+    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    editor->setPalette(palette);
+    return editor;
+}
+
+QWidget* MakeKind(QWidget& parent, const GadgetSpec& spec) {
+    switch (spec.kind) {
+        case GadgetKind::Panel:
+            return MakePanel(parent);
+        case GadgetKind::Text:
+            return MakeTextField(parent, spec);
+        case GadgetKind::Check:
+            return new QCheckBox(ToQString(spec.text), &parent);
+        case GadgetKind::List:
+            return MakeList(parent);
+        case GadgetKind::Button:
+            return MakeButton(parent, spec);
+        case GadgetKind::Editor:
+            return MakeEditor(parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QWidget* MakeWidget(QWidget& parent, const GadgetSpec& spec) {
+    QWidget* widget = MakeKind(parent, spec);
+    const Placement& place = spec.placement;
+    widget->setGeometry(place.x, place.y, place.width, place.height);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    MarkToolkitObject(*widget);
+    widget->show();
+    return widget;
+}
+
+}  // namespace quillmoor::toolkit::qt
