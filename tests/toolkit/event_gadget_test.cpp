@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "tests/support/double_click.h"
 #include "tests/toolkit/event_form_fixture.h"
 
 namespace quillmoor::toolkit {
@@ -93,11 +94,11 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          [] { QTest::mouseClick(ListArea(), Qt::LeftButton, Qt::ShiftModifier, ItemCentre(2)); },
          {change},
          2},
-        {"double-click",
+        {"double-click on an item other than the selected one",
          [] {
-             QTest::mouseClick(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
-             QTest::mouseDClick(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
-             QTest::mouseRelease(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
+             QTest::mouseClick(ListArea(), Qt::LeftButton, {}, ItemCentre(0));
+             Drain();
+             test::DoubleClick(ListArea(), ItemCentre(2));
          },
          {change, change, GadgetEvent(kList, Type::DoubleClick)},
          2},
