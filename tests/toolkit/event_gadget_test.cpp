@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <functional>
 #include <string>
 
@@ -48,6 +49,39 @@ TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
                                            GadgetEvent(kPanel, Type::Change)}));
     EXPECT_EQ(Tabs()->currentIndex(), 1);
+}
+
+TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases = {
+        {"Ctrl+Tab on a page",
+         [] { QTest::keyClick(Widget(kField), Qt::Key_Tab, Qt::ControlModifier); }},
+        {"Ctrl+Shift+Tab on a page",
+         [] {
+             QTest::keyClick(Widget(kField), Qt::Key_Backtab,
+                             Qt::ControlModifier | Qt::ShiftModifier);
+         }},
+        {"wheel over the tab row",
+         [] {
+             const QPoint point = TabCentre(0);
+             QWheelEvent wheel(point, Tabs()->mapToGlobal(point), {}, {0, -120}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(Tabs(), &wheel);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Tabs()->setCurrentIndex(0);
+        Activate();
+        FocusGadget(kField);
+        Drain();
+        c.act();
+        EXPECT_EQ(Tabs()->currentIndex(), 0);
+        EXPECT_EQ(Drain(), std::vector<Event>{});
+    }
 }
 
 TEST_F(GadgetEventTest, ListMouseSequences) {

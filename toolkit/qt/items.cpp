@@ -52,12 +52,14 @@ void DeleteGadgetItem(int gadget, int index) {
         return;
     }
     qt::SilentChange silent;
-    const bool wasSelected = list->item(index)->isSelected();
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    const bool keepsSelection = !selected.isEmpty() && selected.front() != list->item(index);
     delete list->takeItem(index);
-    // Nothing is selected after the selected item goes, so that a second delete removes
-    // nothing the user did not choose.
-    if (wasSelected) {
-        list->clearSelection();
+    // Only a selection on another item survives, so that a second delete removes nothing the
+    // user did not choose. The current item goes too: a single-selection list selects the
+    // neighbour of its current item when that item is removed, even an unselected one.
+    if (!keepsSelection) {
+        list->selectionModel()->clear();
     }
 }
 

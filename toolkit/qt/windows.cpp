@@ -78,6 +78,8 @@ Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
                           std::to_string(kMaxObjectNumber));
         return 0;
     }
+    // A call that fails leaves the number free, so the old window goes before any check.
+    qt::DestroyWindow(*state, window);
     if (innerWidth < 1 || innerHeight < 1 || innerWidth > kMaxWindowSide ||
         innerHeight > kMaxWindowSide) {
         qt::ReportFailure("window size " + std::to_string(innerWidth) + "x" +
@@ -85,7 +87,6 @@ Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
                           std::to_string(kMaxWindowSide));
         return 0;
     }
-    qt::DestroyWindow(*state, window);
 
     qt::SilentChange silent;
     auto* form = new qt::FormWindow(window);
