@@ -33,6 +33,9 @@ TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
         TypeInto(field, entry);
         ClickButton(param.addButton);
     }
+    // Another item selected first: the question must be about the double-clicked one.
+    ClickInto(param.list);
+    ASSERT_EQ(tk::ReadGadgetState(param.list), 0);
     const std::string editorBefore = tk::ReadGadgetText(GadgetId::Output);
 
     DoubleClickItem(param.list, 1);

@@ -123,6 +123,9 @@ TEST_P(ReturnElsewhereTest, AddsNothingAndChangesNoText) {
     ShowPage(Page::Klasse);
     ClickButton(GadgetId::AddMethod);
     ClickButton(GadgetId::AddAttribute);
+    // Text waiting in both entry fields, so that adding either from the wrong widget shows.
+    TypeInto(GadgetId::MethodEntry, "Run()");
+    TypeInto(GadgetId::AttributeEntry, "Wert.l");
     ShowPage(GetParam().page);
     ClickInto(GetParam().gadget);
     ASSERT_EQ(tk::FocusedGadget(), GetParam().gadget);

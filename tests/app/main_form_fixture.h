@@ -16,6 +16,7 @@
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
 #include "generator/class_description.h"
+#include "tests/support/double_click.h"
 #include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
 
@@ -108,8 +109,7 @@ inline void ClickButton(int gadget) {
 
 inline void DoubleClickItem(int list, int index) {
     QListWidget* widget = List(list);
-    const QPoint point = widget->visualItemRect(widget->item(index)).center();
-    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, {}, point);
+    test::DoubleClick(widget->viewport(), widget->visualItemRect(widget->item(index)).center());
 }
 
 inline std::vector<std::string> Items(int list) {

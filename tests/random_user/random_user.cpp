@@ -13,6 +13,7 @@
 #include "app/event_loop.h"
 #include "app/gadget_ids.h"
 #include "generator/source_generator.h"
+#include "tests/support/double_click.h"
 #include "tests/support/modal_answerer.h"
 #include "tests/support/qt/native_widgets.h"
 #include "toolkit/toolkit.h"
@@ -324,7 +325,7 @@ void RandomUser::DoubleClickList() {
     Note("double-click row " + std::to_string(clickedRow) + " of gadget " + std::to_string(gadget) +
          ", answer " + (yes ? "yes" : "no"));
 
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+    test::DoubleClick(list->viewport(), point);
     const int selectedRow = tk::ReadGadgetState(gadget);
     if (clickedRow >= 0 && selectedRow != clickedRow) {
         Fail("the double-clicked row " + std::to_string(clickedRow) + " is not selected (" +

@@ -25,13 +25,21 @@ ModalAnswerer::ModalAnswerer(QString buttonCaption)
     timer_.start();
 }
 
+ModalAnswerer::ModalAnswerer(Qt::Key key) : ModalAnswerer(QString()) {
+    key_ = key;
+}
+
 void ModalAnswerer::LookForBox() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) {
+    // A key goes where the box puts the focus, which it does once it is the active window.
+    if (modal == nullptr || (key_ && !modal->isActiveWindow())) {
         if (--attemptsLeft_ > 0) {
             timer_.start();
-        } else {
+        } else if (modal == nullptr) {
             problem_ = QStringLiteral("no modal box appeared");
+        } else {
+            problem_ = QStringLiteral("the box never became active");
+            modal->close();
         }
         return;
     }
@@ -45,6 +53,16 @@ void ModalAnswerer::LookForBox() {
     }
     title_ = box->windowTitle();
     text_ = box->text();
+    if (key_) {
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : box, *key_);
+        answered_ = !box->isVisible();
+        if (!answered_) {
+            problem_ = QStringLiteral("the key left the box open");
+            box->reject();
+        }
+        return;
+    }
     for (QAbstractButton* button : box->buttons()) {
         if (button->text() == buttonCaption_) {
             QTest::mouseClick(button, Qt::LeftButton);

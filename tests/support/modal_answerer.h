@@ -1,12 +1,13 @@
 #pragma once
 
 // Answers the next modal message box the way a user does: once the box is up, it clicks the
-// button with the given caption. Arm it before the call that shows the box; afterwards, check
-// Answered() and read what the box said.
+// button with the given caption, or presses a key where the box put the focus. Arm it before
+// the call that shows the box; afterwards, check Answered() and read what the box said.
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 namespace quillmoor::test {
 
@@ -15,6 +16,7 @@ class ModalAnswerer : public QObject {
 
 public:
     explicit ModalAnswerer(QString buttonCaption);
+    explicit ModalAnswerer(Qt::Key key);
 
     bool Answered() const { return answered_; }
     // Why the box could not be answered as asked; "" when it was, or when none has come yet.
@@ -26,6 +28,7 @@ private:
     void LookForBox();
 
     QString buttonCaption_;
+    std::optional<Qt::Key> key_;
     QTimer timer_;
     int attemptsLeft_;
     bool answered_ = false;

@@ -24,6 +24,16 @@ TEST_F(AskUserTest, ReturnsYesOnlyWhenJaIsPressed) {
     }
 }
 
+// Yes is the default button: keys that act on it without moving the focus answer yes.
+TEST_F(AskUserTest, KeysOnTheFreshBoxAnswerYes) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(static_cast<int>(key));
+        test::ModalAnswerer answerer(key);
+        EXPECT_EQ(AskUser("Frage", "Sicher?", AskFlags::YesNo), Answer::Yes);
+        EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    }
+}
+
 TEST_F(AskUserTest, ShowsTheTextAsItIsWithoutIcon) {
     // Armed before the answerer, so that it looks at the box before the box is answered.
     QMessageBox::Icon icon = QMessageBox::Critical;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,7 @@ public:
     std::vector<NativeId> destroyed;
     std::map<NativeId, std::vector<std::u16string>> items;
     std::map<NativeId, int> states;
+    std::set<NativeId> readOnly;
     NativeId focused = 0;
     bool refuse = false;
     std::function<void()> pendingInput;
@@ -58,6 +60,7 @@ public:
     void ClearSelection(NativeId list) override { states[list] = -1; }
     void SetText(NativeId gadget, const std::u16string&) override { echo(gadget); }
     std::u16string Text(NativeId) const override { return {}; }
+    bool ReadOnly(NativeId gadget) const override { return readOnly.contains(gadget); }
     bool EditedSinceSet(NativeId) const override { return false; }
     int State(NativeId gadget) const override {
         return states.contains(gadget) ? states.at(gadget) : -1;
@@ -235,6 +238,8 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
         EXPECT_EQ(core_.KeyPressed(Native(c.gadget), c.shortcut), c.taken);
         Drain();
     }
+    fake_->readOnly.insert(Native(kEditor));
+    EXPECT_TRUE(core_.WouldTakeKey(Native(kEditor), kKeyTab));
     EXPECT_FALSE(core_.KeyPressed(0, kKeyReturn));
     core_.BindShortcut(kWindow, kKeyReturn | kModControl, 41);
     core_.BindShortcut(1, kKeyReturn, 42);

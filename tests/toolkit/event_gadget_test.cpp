@@ -3,9 +3,11 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 #include <functional>
 #include <string>
 
+#include "tests/support/double_click.h"
 #include "tests/toolkit/event_form_fixture.h"
 
 namespace quillmoor::toolkit {
@@ -47,6 +49,39 @@ TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
                                            GadgetEvent(kPanel, Type::Change)}));
     EXPECT_EQ(Tabs()->currentIndex(), 1);
+}
+
+TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases = {
+        {"Ctrl+Tab on a page",
+         [] { QTest::keyClick(Widget(kField), Qt::Key_Tab, Qt::ControlModifier); }},
+        {"Ctrl+Shift+Tab on a page",
+         [] {
+             QTest::keyClick(Widget(kField), Qt::Key_Backtab,
+                             Qt::ControlModifier | Qt::ShiftModifier);
+         }},
+        {"wheel over the tab row",
+         [] {
+             const QPoint point = TabCentre(0);
+             QWheelEvent wheel(point, Tabs()->mapToGlobal(point), {}, {0, -120}, Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(Tabs(), &wheel);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Tabs()->setCurrentIndex(0);
+        Activate();
+        FocusGadget(kField);
+        Drain();
+        c.act();
+        EXPECT_EQ(Tabs()->currentIndex(), 0);
+        EXPECT_EQ(Drain(), std::vector<Event>{});
+    }
 }
 
 TEST_F(GadgetEventTest, ListMouseSequences) {
@@ -93,11 +128,11 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          [] { QTest::mouseClick(ListArea(), Qt::LeftButton, Qt::ShiftModifier, ItemCentre(2)); },
          {change},
          2},
-        {"double-click",
+        {"double-click on an item other than the selected one",
          [] {
-             QTest::mouseClick(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
-             QTest::mouseDClick(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
-             QTest::mouseRelease(ListArea(), Qt::LeftButton, {}, ItemCentre(2));
+             QTest::mouseClick(ListArea(), Qt::LeftButton, {}, ItemCentre(0));
+             Drain();
+             test::DoubleClick(ListArea(), ItemCentre(2));
          },
          {change, change, GadgetEvent(kList, Type::DoubleClick)},
          2},

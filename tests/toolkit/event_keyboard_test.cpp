@@ -12,22 +12,24 @@
 namespace quillmoor::toolkit {
 namespace {
 
-// Counts the Return presses that reach a widget, after the application-wide filters.
-class ReturnPressCounter : public QObject {
+// Counts the presses of one key that reach a widget, after the application-wide filters.
+class KeyPressCounter : public QObject {
 public:
-    explicit ReturnPressCounter(QWidget& widget) : QObject(&widget) {
+    KeyPressCounter(QWidget& widget, Qt::Key key) : QObject(&widget), key_(key) {
         widget.installEventFilter(this);
     }
     int presses = 0;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key_) {
             ++presses;
         }
         return false;
     }
+
+private:
+    Qt::Key key_;
 };
 
 QWidget* FocusTargetOf(QWidget* widget) {
@@ -54,7 +56,7 @@ TEST_F(EventFormTest, ReturnIsTheMenuEventOnlyWithoutModifiers) {
             QWidget* target = FocusTargetOf(Widget(gadget));
             target->setFocus();
             Drain();
-            ReturnPressCounter counter(*target);
+            KeyPressCounter counter(*target, Qt::Key_Return);
             const int ticked = ReadGadgetState(kCheck);
             QTest::keyClick(target, Qt::Key_Return, modifier);
             const std::vector<Event> events = Drain();
@@ -107,15 +109,30 @@ TEST_F(EventFormTest, RebindingReturnChangesTheEventNumber) {
     EXPECT_EQ(ReadGadgetText(kEditor), "");
 }
 
-TEST_F(EventFormTest, TabInTheEditorIsTextAndShiftTabLeavesIt) {
+TEST_F(EventFormTest, TabIsTextOnlyInAWritableEditorAndShiftTabLeavesIt) {
     Activate();
-    Widget(kEditor)->setFocus();
-    QTest::keyClick(Widget(kEditor), Qt::Key_Tab);
-    EXPECT_EQ(ReadGadgetText(kEditor), "\t");
-    EXPECT_EQ(FocusedGadget(), kEditor);
-    QTest::keyClick(Widget(kEditor), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(FocusedGadget(), kButton);
-    EXPECT_EQ(ReadGadgetText(kEditor), "\t");
+    const struct {
+        bool readOnly;
+        const char* textAfterTab;
+        int focusAfterTab;
+        int tabsReachingTheEditor;
+    } cases[] = {{false, "\t", kEditor, 1}, {true, "", kLastButton, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.readOnly ? "read-only" : "writable");
+        // The toolkit's calls make only writable editors; the widget itself is made read-only.
+        WidgetAs<QPlainTextEdit>(kEditor)->setReadOnly(c.readOnly);
+        WriteGadgetText(kEditor, "");
+        Widget(kEditor)->setFocus();
+        KeyPressCounter counter(*Widget(kEditor), Qt::Key_Tab);
+        QTest::keyClick(Widget(kEditor), Qt::Key_Tab);
+        EXPECT_EQ(ReadGadgetText(kEditor), c.textAfterTab);
+        EXPECT_EQ(FocusedGadget(), c.focusAfterTab);
+        EXPECT_EQ(counter.presses, c.tabsReachingTheEditor);
+        Widget(kEditor)->setFocus();
+        QTest::keyClick(Widget(kEditor), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusedGadget(), kButton);
+        EXPECT_EQ(ReadGadgetText(kEditor), c.textAfterTab);
+    }
 }
 
 TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {

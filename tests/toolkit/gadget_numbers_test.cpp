@@ -168,10 +168,16 @@ TEST_F(GadgetNumbers, AWindowOffTheScreenIsMovedOntoIt) {
     EXPECT_EQ(window->size(), QSize(200, 100));
 }
 
-TEST_F(GadgetNumbers, AWindowOfImpossibleSizeIsNotOpened) {
-    EXPECT_EQ(OpenFormWindow(1, 0, 0, 0, 100, "x", kDialogWindowFlags), 0);
-    EXPECT_FALSE(LastFailure().empty());
-    EXPECT_EQ(WindowHandle(1), 0);
+TEST_F(GadgetNumbers, AWindowOfImpossibleSizeIsNotOpenedAndLeavesItsNumberFree) {
+    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
+    const QPointer<QWidget> held = test::WindowWidget(kWindow);
+    for (const int window : {kWindow + 1, kWindow}) {
+        EXPECT_EQ(OpenFormWindow(window, 0, 0, 0, 100, "x", kDialogWindowFlags), 0);
+        EXPECT_FALSE(LastFailure().empty());
+        EXPECT_EQ(WindowHandle(window), 0);
+    }
+    EXPECT_TRUE(held.isNull());
+    EXPECT_EQ(WidgetOf(1), nullptr);
 }
 
 }  // namespace

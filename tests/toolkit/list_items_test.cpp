@@ -88,7 +88,11 @@ TEST_F(ListItems, DeletingTheSelectedItemLeavesNoneSelected) {
     List().setCurrentRow(1);
     DeleteGadgetItem(kList, 1);
     EXPECT_EQ(ReadGadgetState(kList), -1);
-    EXPECT_EQ(Items(), (std::vector<std::string>{"a", "c"}));
+    DeleteGadgetItem(kList, 1);
+    EXPECT_EQ(ReadGadgetState(kList), -1);
+    FocusGadget(kList);
+    EXPECT_EQ(ReadGadgetState(kList), -1);
+    EXPECT_EQ(Items(), (std::vector<std::string>{"a"}));
 }
 
 TEST_F(ListItems, ItemOperationsOnOtherKindsDoNothing) {

@@ -44,6 +44,8 @@ Handle Core::OpenFormWindow(int window, int x, int y, int innerWidth, int innerH
                       std::to_string(kMaxObjectNumber));
         return 0;
     }
+    // A call that fails leaves the number free, so the old window goes before any check.
+    DestroyWindow(window);
     if (innerWidth < 1 || innerHeight < 1 || innerWidth > kMaxWindowSide ||
         innerHeight > kMaxWindowSide) {
         ReportFailure("window size " + std::to_string(innerWidth) + "x" +
@@ -51,7 +53,6 @@ Handle Core::OpenFormWindow(int window, int x, int y, int innerWidth, int innerH
                       std::to_string(kMaxWindowSide));
         return 0;
     }
-    DestroyWindow(window);
     const Silence silence(*this);
     const NativeId native =
         platform_->OpenWindow({x, y, innerWidth, innerHeight}, Utf16OfWindows1252(title));

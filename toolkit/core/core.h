@@ -29,12 +29,11 @@ struct GadgetRecord {
     GadgetKind kind = GadgetKind::Button;
     NativeId native = 0;
     int window = -1;
-    int panel = -1;            // the tab panel whose page holds the gadget; -1: the window
-    NativeId page = 0;         // that page
-    std::uint64_t serial = 0;  // grows with every creation: the order Tab walks
-    bool readOnly = false;
-    std::vector<NativeId> pages;                    // a tab panel's pages, in tab order
-    NativeId shownPage = 0;                         // a tab panel's selected page
+    int panel = -1;               // the tab panel whose page holds the gadget; -1: the window
+    NativeId page = 0;            // that page
+    std::uint64_t serial = 0;     // grows with every creation: the order Tab walks
+    std::vector<NativeId> pages;  // a tab panel's pages, in tab order
+    NativeId shownPage = 0;       // a tab panel's selected page
     std::optional<std::pair<int, int>> pressPoint;  // a list box's recorded left press
     std::optional<std::string> writtenText;         // an editor's text as last written
 };

@@ -84,7 +84,7 @@ bool Core::WouldTakeKey(NativeId target, std::int32_t shortcut) const {
         return false;
     }
     const GadgetRecord* editor = Find(GadgetOf(target), GadgetKind::Editor);
-    if (shortcut == kKeyTab && editor != nullptr && !editor->readOnly) {
+    if (shortcut == kKeyTab && editor != nullptr && !platform_->ReadOnly(editor->native)) {
         return false;
     }
     return window->shortcuts.Lookup(shortcut).has_value();

@@ -64,7 +64,6 @@ Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, cons
     record->panel = page.panel;
     record->page = page.panel >= 0 ? page.native : 0;
     record->serial = nextSerial_++;
-    record->readOnly = readOnly;
     gadgets_.Replace(gadget, std::move(record));
     gadgetByNative_[native] = gadget;
     if (kind == GadgetKind::Panel) {
@@ -106,11 +105,11 @@ void Core::DeleteGadgetItem(int gadget, int index) {
         return;
     }
     const Silence silence(*this);
-    const bool wasSelected = platform_->State(list->native) == index;
+    const int selected = platform_->State(list->native);
     platform_->RemoveItem(list->native, index);
-    // Nothing is selected after the selected item goes, so that a second delete removes
-    // nothing the user did not choose.
-    if (wasSelected) {
+    // Only a selection on another item survives, so that a second delete removes nothing the
+    // user did not choose; a platform may have moved the selection while removing.
+    if (selected < 0 || selected == index) {
         platform_->ClearSelection(list->native);
     }
 }

@@ -71,12 +71,15 @@ public:
     virtual void RemoveItem(NativeId list, int index) = 0;
     virtual int ItemCount(NativeId list) const = 0;
     virtual std::u16string ItemText(NativeId list, int index) const = 0;
+    // Leaves no item selected, and none that a later removal would select in its place.
     virtual void ClearSelection(NativeId list) = 0;
 
     // Text fields and editors. An editor's lines end with '\n' on the way in; on the way out
     // '\n', U+2028 and U+2029 all end a line.
     virtual void SetText(NativeId gadget, const std::u16string& text) = 0;
     virtual std::u16string Text(NativeId gadget) const = 0;
+    // Whether a text field or editor refuses the user's typing.
+    virtual bool ReadOnly(NativeId gadget) const = 0;
     // Whether the user changed the editor since its text was last set.
     virtual bool EditedSinceSet(NativeId editor) const = 0;
     // A check box: 1 ticked, 0 not. A list: the selected index, -1 for none.

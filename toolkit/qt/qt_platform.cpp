@@ -131,8 +131,10 @@ std::u16string QtPlatform::ItemText(NativeId list, int index) const {
     return FromQString(As<QListWidget>(list)->item(index)->text());
 }
 
+// The current item goes too: a single-selection list selects the neighbour of its current item
+// when that item is removed, even an unselected one.
 void QtPlatform::ClearSelection(NativeId list) {
-    As<QListWidget>(list)->clearSelection();
+    As<QListWidget>(list)->selectionModel()->clear();
 }
 
 void QtPlatform::SetText(NativeId gadget, const std::u16string& text) {
@@ -152,6 +154,10 @@ std::u16string QtPlatform::Text(NativeId gadget) const {
         return FromQString(editor->document()->toRawText());
     }
     return {};
+}
+
+bool QtPlatform::ReadOnly(NativeId gadget) const {
+    return WidgetOf(gadget)->property("readOnly").toBool();
 }
 
 bool QtPlatform::EditedSinceSet(NativeId editor) const {

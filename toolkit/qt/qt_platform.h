@@ -33,6 +33,7 @@ public:
     void ClearSelection(NativeId list) override;
     void SetText(NativeId gadget, const std::u16string& text) override;
     std::u16string Text(NativeId gadget) const override;
+    bool ReadOnly(NativeId gadget) const override;
     bool EditedSinceSet(NativeId editor) const override;
     int State(NativeId gadget) const override;
     void SetColour(NativeId gadget, ColourType type, Colour colour) override;
