@@ -4,7 +4,6 @@
 #include <ostream>
 
 #include "tests/app/main_form_fixture.h"
-#include "tests/support/modal_answerer.h"
 
 namespace quillmoor::app::testing {
 namespace {
@@ -39,12 +38,12 @@ TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
     const std::string editorBefore = tk::ReadGadgetText(GadgetId::Output);
 
     DoubleClickItem(param.list, 1);
-    test::ModalAnswerer answerer(param.answer);
+    const test::BoxAnswer answer(param.answer);
     RunPendingTurns();
 
-    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
-    EXPECT_EQ(answerer.Title(), "Warnung!");
-    EXPECT_EQ(answerer.Text(), QString::fromUtf8("Dieses Element wirklich löschen?"));
+    EXPECT_TRUE(answer.Answered()) << answer.Problem();
+    EXPECT_EQ(answer.Title(), test::kQuestionTitle);
+    EXPECT_EQ(answer.Text(), test::kDeleteQuestion);
     EXPECT_EQ(Items(param.list), param.remaining);
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), editorBefore);
 }
@@ -63,9 +62,9 @@ TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     ShowPage(Page::Klasse);
     ClickButton(GadgetId::AddMethod);
     ASSERT_EQ(tk::ReadGadgetState(GadgetId::Methods), -1);
-    test::ModalAnswerer answerer("Ja");
+    const test::BoxAnswer answer("Ja");
     DeleteEntry(GadgetId::Methods);
-    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_TRUE(answer.Answered()) << answer.Problem();
     EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
 }
 
@@ -75,22 +74,21 @@ TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
     ClickButton(GadgetId::AddAttribute);
     const std::vector<std::string> before = Snapshot();
 
-    QWidget* window = test::WindowWidget(kMainWindow);
-    window->close();
-    test::ModalAnswerer answerer("Nein");
+    test::RequestClose(kMainWindow);
+    const test::BoxAnswer answer("Nein");
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Continue);
 
-    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
-    EXPECT_EQ(answerer.Text(), "Wollen Sie QM wirklich beenden?");
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(answer.Answered()) << answer.Problem();
+    EXPECT_EQ(answer.Text(), test::kQuitQuestion);
+    EXPECT_TRUE(test::IsWindowVisible(kMainWindow));
     EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(MainFormTest, CloseRequestAnsweredYesEndsTheLoop) {
-    test::WindowWidget(kMainWindow)->close();
-    test::ModalAnswerer answerer("Ja");
+    test::RequestClose(kMainWindow);
+    const test::BoxAnswer answer("Ja");
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Quit);
-    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_TRUE(answer.Answered()) << answer.Problem();
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Adding entries by "+" and by Return, for both field-and-list pairs, and Return where it must
 // add nothing.
 
-#include <QApplication>
 #include <ostream>
 
 #include "tests/app/main_form_fixture.h"
@@ -39,7 +38,7 @@ protected:
         ShowPage(Page::Klasse);
     }
 
-    void Add(const QString& text) {
+    void Add(const std::string& text) {
         TypeInto(Pair().field, text);
         if (std::get<1>(GetParam()) == Trigger::PlusButton) {
             ClickButton(Pair().button);
@@ -85,7 +84,7 @@ TEST_P(AddEntryTest, SpacesDuplicatesAndOddTextAreAddedUnchanged) {
                                            "Gr\xFC\xDF"
                                            "e"};
     for (const std::string& entry : entries) {
-        Add(QString::fromLatin1(entry));
+        Add(entry);
     }
     EXPECT_EQ(Items(Pair().list), entries);
 }

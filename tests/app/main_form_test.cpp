@@ -1,12 +1,7 @@
 // The form as it stands right after start-up: every widget under its number, on its page, at
 // its place, with its text, colours and font, and nothing yet generated.
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QFontInfo>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScreen>
+#include <algorithm>
 
 #include "tests/app/main_form_fixture.h"
 #include "toolkit/core/gadget_kind.h"
@@ -20,29 +15,10 @@ struct ExpectedWidget {
     int id;
     GadgetKind kind;
     Page page;
-    QRect geometry;
+    test::Rect geometry;
     const char* text;
     bool readOnly;
 };
-
-// The Qt class that realises each kind.
-const char* QtClassOf(GadgetKind kind) {
-    switch (kind) {
-        case GadgetKind::Panel:
-            return "QTabWidget";
-        case GadgetKind::Text:
-            return "QLineEdit";
-        case GadgetKind::Check:
-            return "QCheckBox";
-        case GadgetKind::List:
-            return "QListWidget";
-        case GadgetKind::Button:
-            return "QPushButton";
-        case GadgetKind::Editor:
-            return "QPlainTextEdit";
-    }
-    return "";
-}
 
 const ExpectedWidget kExpectedWidgets[] = {
     {1, GadgetKind::Text, Page::Allgemein, {18, 18, 80, 20}, "Klassen-Name", true},
@@ -72,25 +48,16 @@ bool IsStyled(int id) {
            std::end(kStyledWidgets);
 }
 
-QString TextOf(const QWidget* widget) {
-    if (const auto* editor = qobject_cast<const QPlainTextEdit*>(widget)) {
-        return editor->toPlainText();
-    }
-    return widget->property("text").toString();
-}
-
 TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
     for (const ExpectedWidget& expected : kExpectedWidgets) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        QWidget* widget = Widget(expected.id);
-        ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(widget->inherits(QtClassOf(expected.kind)));
-        QWidget* page = Panel()->widget(static_cast<int>(expected.page));
-        EXPECT_TRUE(page->isAncestorOf(widget));
-        EXPECT_EQ(QRect(widget->mapTo(page, QPoint(0, 0)), widget->size()), expected.geometry);
-        EXPECT_EQ(TextOf(widget), QString::fromLatin1(expected.text));
-        if (const auto* field = qobject_cast<const QLineEdit*>(widget)) {
-            EXPECT_EQ(field->isReadOnly(), expected.readOnly);
+        EXPECT_EQ(test::ShownKind(expected.id), expected.kind);
+        EXPECT_EQ(
+            test::GeometryOnPage(expected.id, GadgetId::Panel, static_cast<int>(expected.page)),
+            expected.geometry);
+        EXPECT_EQ(test::ShownText(expected.id), expected.text);
+        if (expected.kind == GadgetKind::Text) {
+            EXPECT_EQ(test::IsReadOnly(expected.id), expected.readOnly);
         }
     }
     EXPECT_EQ(tk::GadgetItemCount(GadgetId::Methods), 0);
@@ -99,52 +66,39 @@ TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
 }
 
 TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
-    QWidget* window = test::WindowWidget(kMainWindow);
-    EXPECT_EQ(window->windowTitle(), "Quillmoor V.0.5 by Tovik");
-    EXPECT_EQ(window->size(), QSize(562, 391));
-    QTabWidget* panel = Panel();
-    ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(QRect(panel->mapTo(window, QPoint(0, 0)), panel->size()), QRect(10, 10, 540, 370));
-    ASSERT_EQ(panel->count(), 3);
-    EXPECT_EQ(panel->tabText(0), "Allgemein");
-    EXPECT_EQ(panel->tabText(1), "Klasse");
-    EXPECT_EQ(panel->tabText(2), "Output");
-    EXPECT_EQ(panel->currentIndex(), 0);
+    EXPECT_EQ(test::WindowTitle(kMainWindow), "Quillmoor V.0.5 by Tovik");
+    const test::Rect client = test::WindowClientArea(kMainWindow);
+    EXPECT_EQ(client.width, 562);
+    EXPECT_EQ(client.height, 391);
+    EXPECT_EQ(test::GeometryOnPage(GadgetId::Panel, -1, 0), (test::Rect{10, 10, 540, 370}));
+    EXPECT_EQ(test::TabCaptions(GadgetId::Panel),
+              (std::vector<std::string>{"Allgemein", "Klasse", "Output"}));
+    EXPECT_EQ(test::CurrentTab(GadgetId::Panel), 0);
     EXPECT_EQ(tk::FocusedGadget(), -1);
 }
 
 TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
-    const QList<QSize> sizes = test::WindowWidget(kMainWindow)->windowIcon().availableSizes();
+    const std::vector<int> sizes = test::WindowIconSizes(kMainWindow);
     for (const int side : {16, 32, 48, 256}) {
-        EXPECT_TRUE(sizes.contains(QSize(side, side))) << side;
+        EXPECT_NE(std::find(sizes.begin(), sizes.end(), side), sizes.end()) << side;
     }
 }
 
-// The form's own position lies outside the offscreen platform's small screen: the window is
-// moved just enough to lie wholly inside the screen's available area.
-TEST_F(MainFormTest, WindowIsMovedJustEnoughToLieOnTheScreen) {
-    QWidget* window = test::WindowWidget(kMainWindow);
-    const QRect available = window->screen()->availableGeometry();
-    const QRect frame = window->frameGeometry();
-    EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y();
-    const int expectedX = std::min(552, available.right() + 1 - frame.width());
-    const int expectedY = std::min(458, available.bottom() + 1 - frame.height());
-    EXPECT_EQ(frame.topLeft(), QPoint(expectedX, expectedY));
-}
-
 TEST_F(MainFormTest, StyledWidgetsArePaleYellowInFontZero) {
-    const QColor paleYellow(255, 255, 230);
-    const QFont styledFont = Widget(GadgetId::Output)->font();
-    EXPECT_TRUE(QFontInfo(styledFont).fixedPitch());
+    const int paleYellow = tk::RGB(255, 255, 230);
+    EXPECT_TRUE(test::FontIsFixedPitch(GadgetId::Output));
+    const int styledHeight = test::FontPixelHeight(GadgetId::Output);
+    EXPECT_EQ(styledHeight, 13);
     for (const ExpectedWidget& expected : kExpectedWidgets) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        const QWidget* widget = Widget(expected.id);
+        const bool fixedPitch = test::FontIsFixedPitch(expected.id);
         if (IsStyled(expected.id)) {
-            EXPECT_EQ(widget->palette().color(QPalette::Active, QPalette::Base), paleYellow);
-            EXPECT_EQ(widget->font(), styledFont);
+            EXPECT_EQ(test::BackgroundColour(expected.id), paleYellow);
+            EXPECT_TRUE(fixedPitch);
+            EXPECT_EQ(test::FontPixelHeight(expected.id), styledHeight);
         } else {
-            EXPECT_NE(widget->palette().color(QPalette::Active, QPalette::Base), paleYellow);
-            EXPECT_NE(widget->font(), styledFont);
+            EXPECT_NE(test::BackgroundColour(expected.id), paleYellow);
+            EXPECT_FALSE(fixedPitch && test::FontPixelHeight(expected.id) == styledHeight);
         }
     }
 }
@@ -152,20 +106,19 @@ TEST_F(MainFormTest, StyledWidgetsArePaleYellowInFontZero) {
 TEST_F(MainFormTest, ReturnIsTheWindowsMenuEventTwelve) {
     ShowPage(Page::Klasse);
     ClickInto(GadgetId::MethodEntry);
-    QTest::keyClick(Widget(GadgetId::MethodEntry), Qt::Key_Return);
+    test::PressKey(test::Key::Return);
     ASSERT_EQ(tk::PollEvent(), tk::EventKind::Menu);
     EXPECT_EQ(tk::EventMenuNumber(), kReturnMenuEvent);
 }
 
 TEST_F(MainFormTest, LabelsCanBeSelectedButNotChanged) {
     ClickInto(GadgetId::ClassNameLabel);
-    QWidget* label = Widget(GadgetId::ClassNameLabel);
-    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(label, "xyz");
-    QTest::keyClick(label, Qt::Key_Backspace);
+    test::PressKey(test::Key::SelectAll);
+    test::TypeText(U"xyz");
+    test::PressKey(test::Key::Backspace);
     RunPendingTurns();
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::ClassNameLabel), "Klassen-Name");
-    EXPECT_EQ(qobject_cast<QLineEdit*>(label)->selectedText(), "Klassen-Name");
+    EXPECT_EQ(test::SelectedText(GadgetId::ClassNameLabel), "Klassen-Name");
 }
 
 }  // namespace

@@ -78,10 +78,10 @@ TEST_F(RegenerateTest, NothingIsGeneratedBeforeThePanelsFirstEvent) {
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
 }
 
-void ArrowOnTabRow(Qt::Key key, int times) {
+void ArrowOnTabRow(test::Key key, int times) {
     tk::FocusGadget(GadgetId::Panel);
     for (int press = 0; press < times; ++press) {
-        QTest::keyClick(Panel()->tabBar(), key);
+        test::PressKey(key);
     }
 }
 
@@ -97,16 +97,16 @@ void PrintTo(const TabAction& testCase, std::ostream* out) {
 }
 
 void ClickAnotherTab() {
-    ClickTab(Page::Output);
+    test::ClickPage(Page::Output);
 }
 void ClickTheShownTab() {
-    ClickTab(Page::Allgemein);
+    test::ClickPage(Page::Allgemein);
 }
 void ArrowRightTwice() {
-    ArrowOnTabRow(Qt::Key_Right, 2);
+    ArrowOnTabRow(test::Key::Right, 2);
 }
 void ArrowLeftAtFirstTab() {
-    ArrowOnTabRow(Qt::Key_Left, 1);
+    ArrowOnTabRow(test::Key::Left, 1);
 }
 
 class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
@@ -131,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(MouseAndKeys, PanelEventTest,
 TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
     ShowPage(Page::Output);
     ClickInto(GadgetId::Output);
-    QTest::keyClicks(Widget(GadgetId::Output), "my own text");
+    test::TypeText(U"my own text");
     RunPendingTurns();
     ASSERT_NE(tk::ReadGadgetText(GadgetId::Output).find("my own text"), std::string::npos);
     ShowPage(Page::Klasse);

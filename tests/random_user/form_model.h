@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "generator/class_description.h"
+#include "tests/support/main_form_driver.h"
 
 namespace quillmoor::random_user {
 
-enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
+using test::Page;
 
 struct FormModel {
     // Every text field by its gadget number, labels included, as Windows-1252 bytes.

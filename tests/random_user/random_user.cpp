@@ -1,11 +1,6 @@
 #include "tests/random_user/random_user.h"
 
-#include <QAbstractScrollArea>
-#include <QApplication>
-#include <QListWidget>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -13,9 +8,8 @@
 #include "app/event_loop.h"
 #include "app/gadget_ids.h"
 #include "generator/source_generator.h"
-#include "tests/support/double_click.h"
-#include "tests/support/modal_answerer.h"
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
+#include "tests/support/main_form_driver.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::random_user {
@@ -31,41 +25,10 @@ constexpr std::size_t kRecentActionsKept = 12;
 // themselves.
 constexpr int kMaxTurnsPerAction = 10'000;
 
-const QString kYes = QStringLiteral("Ja");
-const QString kNo = QStringLiteral("Nein");
-const QString kQuestionTitle = QStringLiteral("Warnung!");
-const QString kDeleteQuestion = QString::fromUtf8("Dieses Element wirklich l\u00F6schen?");
-const QString kQuitQuestion = QStringLiteral("Wollen Sie QM wirklich beenden?");
+constexpr const char* kYes = "Ja";
+constexpr const char* kNo = "Nein";
 
-QWidget* Widget(int gadget) {
-    return test::GadgetWidget(gadget);
-}
-
-QTabWidget* Panel() {
-    return qobject_cast<QTabWidget*>(Widget(GadgetId::Panel));
-}
-
-QListWidget* List(int gadget) {
-    return qobject_cast<QListWidget*>(Widget(gadget));
-}
-
-// Where a mouse click lands inside the widget: on a scroll area's viewport, near the left.
-QWidget* ClickTarget(int gadget) {
-    QWidget* widget = Widget(gadget);
-    if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(widget)) {
-        return scrollArea->viewport();
-    }
-    return widget;
-}
-
-std::vector<std::string> Items(int list) {
-    std::vector<std::string> items;
-    const int count = tk::GadgetItemCount(list);
-    for (int index = 0; index < count; ++index) {
-        items.push_back(tk::ReadGadgetItemText(list, index));
-    }
-    return items;
-}
+using test::Items;
 
 // A text short enough for a message, and its length; bytes beyond ASCII as \xNN.
 std::string Shown(const std::string& text) {
@@ -102,21 +65,6 @@ const auto& Pick(std::mt19937& random, const Container& container) {
 
 bool Chance(std::mt19937& random, double probability) {
     return std::bernoulli_distribution(probability)(random);
-}
-
-// Every character is its own key press; a long text arrives in one, as a paste does.
-void Type(QWidget* receiver, const QString& characters, bool asOneInput) {
-    if (asOneInput) {
-        QTest::sendKeyEvent(QTest::Click, receiver, Qt::Key_unknown, characters, Qt::NoModifier);
-        return;
-    }
-    for (qsizetype index = 0; index < characters.size(); ++index) {
-        const qsizetype length = characters.at(index).isHighSurrogate() ? 2 : 1;
-        const QString character = characters.mid(index, length);
-        const Qt::Key key = character == u" " ? Qt::Key_Space : Qt::Key_unknown;
-        QTest::sendKeyEvent(QTest::Click, receiver, key, character, Qt::NoModifier);
-        index += length - 1;
-    }
 }
 
 }  // namespace
@@ -182,16 +130,20 @@ void RandomUser::TypeIntoField() {
 
     ShowPage(PageOf(field));
     GiveFocus(field);
-    QWidget* receiver = Widget(field);
     if (replace) {
-        QTest::keyClick(receiver, Qt::Key_A, Qt::ControlModifier);
-        if (text.characters.isEmpty()) {
-            QTest::keyClick(receiver, Qt::Key_Delete);
+        test::PressKey(test::Key::SelectAll);
+        if (text.characters.empty()) {
+            test::PressKey(test::Key::Delete);
         }
     } else {
-        QTest::keyClick(receiver, Qt::Key_End);
+        test::PressKey(test::Key::End);
     }
-    Type(receiver, text.characters, text.bytes.size() >= static_cast<std::size_t>(kLongTextLength));
+    // A long text arrives in one input, as a paste does.
+    if (text.bytes.size() >= static_cast<std::size_t>(kLongTextLength)) {
+        test::PasteText(text.characters);
+    } else {
+        test::TypeText(text.characters);
+    }
     RunPendingTurns();
 
     auto known = model_.fields.find(field);
@@ -226,18 +178,18 @@ void RandomUser::PressReturn() {
         std::uniform_int_distribution<int>(GadgetId::Panel, GadgetId::Output)(random_);
     struct Press {
         const char* name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
+        test::Key key;
+        test::Modifiers modifiers;
         bool isTheShortcut;
     };
     static const std::array<Press, 7> kPresses = {{
-        {"Return", Qt::Key_Return, Qt::NoModifier, true},
-        {"Return", Qt::Key_Return, Qt::NoModifier, true},
-        {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, true},
-        {"Shift+Return", Qt::Key_Return, Qt::ShiftModifier, false},
-        {"Control+Return", Qt::Key_Return, Qt::ControlModifier, false},
-        {"Alt+Return", Qt::Key_Return, Qt::AltModifier, false},
-        {"Shift+Control+Return", Qt::Key_Return, Qt::ShiftModifier | Qt::ControlModifier, false},
+        {"Return", test::Key::Return, test::kNoModifier, true},
+        {"Return", test::Key::Return, test::kNoModifier, true},
+        {"keypad Enter", test::Key::KeypadEnter, test::kNoModifier, true},
+        {"Shift+Return", test::Key::Return, test::kShift, false},
+        {"Control+Return", test::Key::Return, test::kControl, false},
+        {"Alt+Return", test::Key::Return, test::kAlt, false},
+        {"Shift+Control+Return", test::Key::Return, test::kShift | test::kControl, false},
     }};
     const Press& press = Pick(random_, kPresses);
     Note(std::string(press.name) + " in gadget " + std::to_string(gadget));
@@ -246,7 +198,7 @@ void RandomUser::PressReturn() {
         ShowPage(PageOf(gadget));
     }
     GiveFocus(gadget);
-    QTest::keyClick(QApplication::focusWidget(), press.key, press.modifiers);
+    test::PressKey(press.key, press.modifiers);
     RunPendingTurns();
 
     if (press.isTheShortcut && gadget == GadgetId::MethodEntry) {
@@ -261,7 +213,7 @@ void RandomUser::ClickPlus() {
     const int button = methods ? GadgetId::AddMethod : GadgetId::AddAttribute;
     Note("click the \"+\" of the " + std::string(methods ? "methods" : "attributes"));
     ShowPage(Page::Klasse);
-    QTest::mouseClick(Widget(button), Qt::LeftButton);
+    test::Click(button);
     RunPendingTurns();
     if (methods) {
         AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
@@ -273,8 +225,7 @@ void RandomUser::ClickPlus() {
 void RandomUser::ClickTab() {
     const auto page = static_cast<Page>(std::uniform_int_distribution<int>(0, 2)(random_));
     Note("click tab " + std::to_string(static_cast<int>(page) + 1));
-    QTabBar* bar = Panel()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(static_cast<int>(page)).center());
+    test::ClickPage(page);
     model_.page = page;
     RunPendingTurns();
 }
@@ -286,7 +237,7 @@ void RandomUser::PressArrowKeys() {
     GiveFocus(GadgetId::Panel);
     for (int press = 0; press < presses; ++press) {
         const bool right = Chance(random_, 0.5);
-        QTest::keyClick(Panel()->tabBar(), right ? Qt::Key_Right : Qt::Key_Left);
+        test::PressKey(right ? test::Key::Right : test::Key::Left);
         const int index = static_cast<int>(model_.page) + (right ? 1 : -1);
         model_.page = static_cast<Page>(std::clamp(index, 0, 2));
         RunPendingTurns();
@@ -297,8 +248,7 @@ void RandomUser::ClickCheckBox() {
     Note("click the test-object check box");
     ShowPage(Page::Allgemein);
     // On the box itself: the check box takes clicks on the box and its caption only.
-    QWidget* box = Widget(GadgetId::CreateTestObject);
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    test::Click(GadgetId::CreateTestObject);
     model_.createTestObject = !model_.createTestObject;
     RunPendingTurns();
 }
@@ -312,26 +262,24 @@ void RandomUser::DoubleClickList() {
     const bool yes = Chance(random_, 0.5);
     ShowPage(Page::Klasse);
 
-    QListWidget* list = List(gadget);
-    QPoint point(5, list->viewport()->height() - 3);
+    test::Point point = test::EmptyPartOf(gadget);
     if (!entries.empty() && Chance(random_, 0.85)) {
         const int row =
             std::uniform_int_distribution<int>(0, static_cast<int>(entries.size()) - 1)(random_);
-        list->scrollToItem(list->item(row));
-        point = list->visualItemRect(list->item(row)).center();
+        test::ScrollToItem(gadget, row);
+        point = test::ItemCentre(gadget, row);
     }
-    const QListWidgetItem* item = list->itemAt(point);
-    const int clickedRow = item == nullptr ? -1 : list->row(item);
+    const int clickedRow = test::ItemAt(gadget, point);
     Note("double-click row " + std::to_string(clickedRow) + " of gadget " + std::to_string(gadget) +
          ", answer " + (yes ? "yes" : "no"));
 
-    test::DoubleClick(list->viewport(), point);
+    test::DoubleClickOnList(gadget, point);
     const int selectedRow = tk::ReadGadgetState(gadget);
     if (clickedRow >= 0 && selectedRow != clickedRow) {
         Fail("the double-clicked row " + std::to_string(clickedRow) + " is not selected (" +
              std::to_string(selectedRow) + " is)");
     }
-    const test::ModalAnswerer answerer(yes ? kYes : kNo);
+    const test::BoxAnswer answerer(yes ? kYes : kNo);
     RunTurns();
 
     if (clickedRow >= 0 && !answerer.Answered()) {
@@ -340,8 +288,8 @@ void RandomUser::DoubleClickList() {
     if (!answerer.Answered()) {
         return;
     }
-    if (answerer.Title() != kQuestionTitle || answerer.Text() != kDeleteQuestion) {
-        Fail("the double-click asked \"" + answerer.Text().toStdString() + "\"");
+    if (answerer.Title() != test::kQuestionTitle || answerer.Text() != test::kDeleteQuestion) {
+        Fail("the double-click asked \"" + answerer.Text() + "\"");
     }
     if (yes && selectedRow >= 0 && selectedRow < static_cast<int>(entries.size())) {
         entries.erase(entries.begin() + selectedRow);
@@ -350,13 +298,13 @@ void RandomUser::DoubleClickList() {
 
 void RandomUser::RequestClose() {
     Note("close the window, answer no");
-    test::WindowWidget(app::kMainWindow)->close();
-    const test::ModalAnswerer answerer(kNo);
+    test::RequestClose(app::kMainWindow);
+    const test::BoxAnswer answerer(kNo);
     RunTurns();
-    if (!answerer.Answered() || answerer.Text() != kQuitQuestion) {
-        Fail("a close request did not ask the quit question: " + answerer.Problem().toStdString());
+    if (!answerer.Answered() || answerer.Text() != test::kQuitQuestion) {
+        Fail("a close request did not ask the quit question: " + answerer.Problem());
     }
-    if (!test::WindowWidget(app::kMainWindow)->isVisible()) {
+    if (!test::IsWindowVisible(app::kMainWindow)) {
         Fail("the window closed although the quit question was answered no");
     }
 }
@@ -365,8 +313,7 @@ void RandomUser::ShowPage(Page page) {
     if (model_.page == page) {
         return;
     }
-    QTabBar* bar = Panel()->tabBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(static_cast<int>(page)).center());
+    test::ClickPage(page);
     model_.page = page;
     RunPendingTurns();
 }
@@ -376,27 +323,19 @@ void RandomUser::ShowPage(Page page) {
 void RandomUser::GiveFocus(int gadget) {
     // Clicking a window that is not active brings it to the front first; on the offscreen
     // platform no window manager does that, for instance after a question has closed.
-    QWidget* window = test::WindowWidget(app::kMainWindow);
-    if (!window->isActiveWindow()) {
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window)) {
-            Fail("the window cannot be made active");
-        }
+    if (!test::IsWindowActive(app::kMainWindow) && !test::ActivateWindow(app::kMainWindow)) {
+        Fail("the window cannot be made active");
     }
     switch (gadget) {
         case GadgetId::Panel:
-            Panel()->tabBar()->setFocus(Qt::TabFocusReason);
-            break;
         case GadgetId::CreateTestObject:
         case GadgetId::AddMethod:
         case GadgetId::AddAttribute:
-            Widget(gadget)->setFocus(Qt::TabFocusReason);
+            tk::FocusGadget(gadget);
             break;
-        default: {
-            QWidget* target = ClickTarget(gadget);
-            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
+        default:
+            test::Click(gadget);
             break;
-        }
     }
     RunPendingTurns();
     if (tk::FocusedGadget() != gadget) {
@@ -416,10 +355,10 @@ void RandomUser::AddFromField(int field, int list) {
 
 void RandomUser::RunPendingTurns() {
     // An armed answerer turns a question that nobody expects into a failure, not a hang.
-    const test::ModalAnswerer unexpected(kNo);
+    const test::BoxAnswer unexpected(kNo);
     RunTurns();
     if (unexpected.Answered()) {
-        Fail("an unexpected question came: \"" + unexpected.Text().toStdString() + "\"");
+        Fail("an unexpected question came: \"" + unexpected.Text() + "\"");
     }
 }
 
@@ -470,9 +409,9 @@ void RandomUser::CheckForm() {
     if (tk::ReadGadgetState(GadgetId::CreateTestObject) != (model_.createTestObject ? 1 : 0)) {
         Fail("the test-object check box is in the wrong state");
     }
-    if (Panel()->currentIndex() != static_cast<int>(model_.page)) {
-        Fail("tab " + std::to_string(Panel()->currentIndex() + 1) + " is shown, expected " +
-             std::to_string(static_cast<int>(model_.page) + 1));
+    if (test::ShownPage() != model_.page) {
+        Fail("tab " + std::to_string(static_cast<int>(test::ShownPage()) + 1) +
+             " is shown, expected " + std::to_string(static_cast<int>(model_.page) + 1));
     }
 }
 

@@ -6,15 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::random_user {
@@ -35,9 +33,7 @@ TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) 
     const std::uint32_t seed = Seed();
     ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
     ASSERT_TRUE(app::BuildMainForm()) << tk::LastFailure();
-    QWidget* window = test::WindowWidget(app::kMainWindow);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(test::ActivateWindow(app::kMainWindow));
 
     RandomUser user(seed, kActions);
     for (int action = 0; action < kActions; ++action) {
@@ -45,8 +41,7 @@ TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) 
         ASSERT_TRUE(problem.empty())
             << "action " << action << ": " << problem << "\nlatest actions:\n"
             << user.RecentActions() << "seed " << seed << "; replay with\n  QUILLMOOR_SEED=" << seed
-            << " QT_QPA_PLATFORM=offscreen "
-            << QCoreApplication::applicationFilePath().toStdString();
+            << " ctest -R RandomUserTest";
     }
     // Guards the test itself: most of its checks run on panel events.
     EXPECT_GT(user.PanelEventsChecked(), kActions / 10);

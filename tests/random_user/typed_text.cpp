@@ -55,7 +55,7 @@ const auto& Pick(std::mt19937& random, const Container& container) {
 }
 
 void Append(TypedText& text, char32_t codePoint, char byte) {
-    text.characters.append(QString::fromUcs4(&codePoint, 1));
+    text.characters.push_back(codePoint);
     text.bytes.push_back(byte);
 }
 

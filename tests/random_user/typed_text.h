@@ -3,15 +3,14 @@
 // Random texts for the random user to type, each with the Windows-1252 bytes that the form must
 // read back from it. Characters without a Windows-1252 form read back as one "?" each.
 
-#include <QString>
 #include <random>
 #include <string>
 
 namespace quillmoor::random_user {
 
 struct TypedText {
-    QString characters;  // what the user types
-    std::string bytes;   // what the field then holds, as the toolkit reads it
+    std::u32string characters;  // what the user types
+    std::string bytes;          // what the field then holds, as the toolkit reads it
 };
 
 enum class TextKind { Ascii, SpacesOnly, Windows1252Letters, OutsideWindows1252, Mixed };

@@ -2,7 +2,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "tests/support/modal_answerer.h"
+#include "tests/support/qt/modal_answerer.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace quillmoor::toolkit {

@@ -9,12 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
 #include <ostream>
 #include <vector>
 
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "toolkit/core/event_queue.h"
 #include "toolkit/toolkit.h"
 
@@ -64,25 +62,11 @@ protected:
 
     void TearDown() override { EndToolkit(); }
 
-    static QWidget* Window() { return test::WindowWidget(kWindow); }
-    static QWidget* Widget(int gadget) { return test::GadgetWidget(gadget); }
-    template <typename Kind>
-    static Kind* WidgetAs(int gadget) {
-        return qobject_cast<Kind*>(Widget(gadget));
-    }
-
     // Makes the window the active one, as the user's first click would, and forgets what
     // that yields, so that a test sees only the events of its own input.
     static void Activate() {
-        Window()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+        ASSERT_TRUE(test::ActivateWindow(kWindow));
         Drain();
-    }
-
-    // The widget that receives typed keys: the focused one, else the window.
-    static QWidget* KeyTarget() {
-        QWidget* focused = QApplication::focusWidget();
-        return focused != nullptr ? focused : Window();
     }
 
     static std::vector<Event> Drain() {

@@ -1,10 +1,3 @@
-#include <QCheckBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <string>
 
 #include "tests/toolkit/event_form_fixture.h"
@@ -12,32 +5,7 @@
 namespace quillmoor::toolkit {
 namespace {
 
-// Counts the presses of one key that reach a widget, after the application-wide filters.
-class KeyPressCounter : public QObject {
-public:
-    KeyPressCounter(QWidget& widget, Qt::Key key) : QObject(&widget), key_(key) {
-        widget.installEventFilter(this);
-    }
-    int presses = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key_) {
-            ++presses;
-        }
-        return false;
-    }
-
-private:
-    Qt::Key key_;
-};
-
-QWidget* FocusTargetOf(QWidget* widget) {
-    if (auto* panel = qobject_cast<QTabWidget*>(widget)) {
-        return panel->tabBar();
-    }
-    return widget;
-}
+using test::Key;
 
 TEST_F(EventFormTest, NothingIsPendingRightAfterBuilding) {
     EXPECT_EQ(PollEvent(), EventKind::None);
@@ -47,25 +15,24 @@ TEST_F(EventFormTest, NothingIsPendingRightAfterBuilding) {
 TEST_F(EventFormTest, ReturnIsTheMenuEventOnlyWithoutModifiers) {
     Activate();
     const int gadgets[] = {kPanel, kField, kReadOnlyField, kList, kCheck, kButton, kEditor};
-    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
-                                               Qt::ControlModifier, Qt::AltModifier};
+    const test::Modifiers modifiers[] = {test::kNoModifier, test::kShift, test::kControl,
+                                         test::kAlt};
     for (const int gadget : gadgets) {
-        for (const Qt::KeyboardModifiers modifier : modifiers) {
+        for (const test::Modifiers modifier : modifiers) {
             SCOPED_TRACE("gadget " + std::to_string(gadget) + ", modifiers " +
-                         std::to_string(modifier.toInt()));
-            QWidget* target = FocusTargetOf(Widget(gadget));
-            target->setFocus();
+                         std::to_string(modifier));
+            FocusGadget(gadget);
             Drain();
-            KeyPressCounter counter(*target, Qt::Key_Return);
+            const test::KeyPressCounter counter(gadget, Key::Return);
             const int ticked = ReadGadgetState(kCheck);
-            QTest::keyClick(target, Qt::Key_Return, modifier);
+            test::PressKey(Key::Return, modifier);
             const std::vector<Event> events = Drain();
-            if (modifier == Qt::NoModifier) {
+            if (modifier == test::kNoModifier) {
                 EXPECT_EQ(events, std::vector<Event>{MenuEvent(kReturnEvent)});
-                EXPECT_EQ(counter.presses, 0);
+                EXPECT_EQ(counter.Presses(), 0);
             } else {
                 EXPECT_TRUE(events.empty()) << ::testing::PrintToString(events);
-                EXPECT_EQ(counter.presses, 1);
+                EXPECT_EQ(counter.Presses(), 1);
             }
             EXPECT_EQ(ReadGadgetText(kField), "");
             EXPECT_EQ(ReadGadgetState(kCheck), ticked);
@@ -77,23 +44,23 @@ TEST_F(EventFormTest, ReturnIsTheMenuEventOnlyWithoutModifiers) {
 
 TEST_F(EventFormTest, ModifiedReturnInTheEditorBreaksTheLine) {
     Activate();
-    Widget(kEditor)->setFocus();
-    QTest::keyClicks(Widget(kEditor), "ab");
-    QTest::keyClick(Widget(kEditor), Qt::Key_Return);
+    FocusGadget(kEditor);
+    test::TypeText(U"ab");
+    test::PressKey(Key::Return);
     EXPECT_EQ(ReadGadgetText(kEditor), "ab");
-    QTest::keyClick(Widget(kEditor), Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(Widget(kEditor), "c");
-    EXPECT_EQ(WidgetAs<QPlainTextEdit>(kEditor)->toPlainText(), "ab\nc");
+    test::PressKey(Key::Return, test::kShift);
+    test::TypeText(U"c");
+    EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
     EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(kReturnEvent)});
 }
 
 TEST_F(EventFormTest, KeypadEnterIsReturn) {
     Activate();
-    Widget(kField)->setFocus();
+    FocusGadget(kField);
     Drain();
-    QTest::keyClick(Widget(kField), Qt::Key_Enter, Qt::KeypadModifier);
+    test::PressKey(Key::KeypadEnter);
     EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(kReturnEvent)});
-    QTest::keyClick(Widget(kField), Qt::Key_Enter, Qt::KeypadModifier | Qt::ShiftModifier);
+    test::PressKey(Key::KeypadEnter, test::kShift);
     EXPECT_TRUE(Drain().empty());
 }
 
@@ -102,9 +69,9 @@ TEST_F(EventFormTest, RebindingReturnChangesTheEventNumber) {
     BindShortcut(kWindow, kKeyReturn, 40);
     BindShortcut(kWindow, kKeyReturn | kModControl, 41);
     BindShortcut(1, kKeyReturn, 42);  // no such window
-    Widget(kEditor)->setFocus();
-    QTest::keyClick(Widget(kEditor), Qt::Key_Return);
-    QTest::keyClick(Widget(kEditor), Qt::Key_Return, Qt::ControlModifier);
+    FocusGadget(kEditor);
+    test::PressKey(Key::Return);
+    test::PressKey(Key::Return, test::kControl);
     EXPECT_EQ(Drain(), (std::vector<Event>{MenuEvent(40), MenuEvent(41)}));
     EXPECT_EQ(ReadGadgetText(kEditor), "");
 }
@@ -120,16 +87,16 @@ TEST_F(EventFormTest, TabIsTextOnlyInAWritableEditorAndShiftTabLeavesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.readOnly ? "read-only" : "writable");
         // The toolkit's calls make only writable editors; the widget itself is made read-only.
-        WidgetAs<QPlainTextEdit>(kEditor)->setReadOnly(c.readOnly);
+        test::SetReadOnly(kEditor, c.readOnly);
         WriteGadgetText(kEditor, "");
-        Widget(kEditor)->setFocus();
-        KeyPressCounter counter(*Widget(kEditor), Qt::Key_Tab);
-        QTest::keyClick(Widget(kEditor), Qt::Key_Tab);
+        FocusGadget(kEditor);
+        const test::KeyPressCounter counter(kEditor, Key::Tab);
+        test::PressKey(Key::Tab);
         EXPECT_EQ(ReadGadgetText(kEditor), c.textAfterTab);
         EXPECT_EQ(FocusedGadget(), c.focusAfterTab);
-        EXPECT_EQ(counter.presses, c.tabsReachingTheEditor);
-        Widget(kEditor)->setFocus();
-        QTest::keyClick(Widget(kEditor), Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(counter.Presses(), c.tabsReachingTheEditor);
+        FocusGadget(kEditor);
+        test::PressKey(Key::Backtab);
         EXPECT_EQ(FocusedGadget(), kButton);
         EXPECT_EQ(ReadGadgetText(kEditor), c.textAfterTab);
     }
@@ -159,28 +126,24 @@ TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
     for (const Step& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + (step.backwards ? " back" : " on"));
         if (step.from < 0) {
-            QApplication::focusWidget()->clearFocus();
+            test::ClearFocus(kWindow);
         } else {
-            FocusTargetOf(Widget(step.from))->setFocus();
+            FocusGadget(step.from);
         }
-        if (step.backwards) {
-            QTest::keyClick(KeyTarget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        } else {
-            QTest::keyClick(KeyTarget(), Qt::Key_Tab);
-        }
+        test::PressKey(step.backwards ? Key::Backtab : Key::Tab);
         EXPECT_EQ(FocusedGadget(), step.to);
     }
-    EXPECT_EQ(QApplication::focusWidget(), WidgetAs<QTabWidget>(kPanel)->tabBar());
+    EXPECT_TRUE(test::HasFocusOnTabRow(kPanel));
 }
 
 TEST_F(EventFormTest, TabReachesTheOtherPageOnceItIsShown) {
     Activate();
-    WidgetAs<QTabWidget>(kPanel)->tabBar()->setFocus();
-    QTest::keyClick(KeyTarget(), Qt::Key_Right);
-    QTest::keyClick(KeyTarget(), Qt::Key_Tab);
+    FocusGadget(kPanel);
+    test::PressKey(Key::Right);
+    test::PressKey(Key::Tab);
     EXPECT_EQ(FocusedGadget(), kHiddenField);
-    QTest::keyClick(KeyTarget(), Qt::Key_Tab);
-    QTest::keyClick(KeyTarget(), Qt::Key_Tab);
+    test::PressKey(Key::Tab);
+    test::PressKey(Key::Tab);
     EXPECT_EQ(FocusedGadget(), kEditor);
 }
 
@@ -190,12 +153,11 @@ TEST_F(EventFormTest, ReactivationGivesTheFocusBack) {
     Activate();
     FocusGadget(kField);
     Drain();
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    Window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+    {
+        const test::OtherProgram other;
+        ASSERT_TRUE(other.IsActive());
+        ASSERT_TRUE(test::ActivateWindow(kWindow));
+    }
     EXPECT_EQ(FocusedGadget(), kField);
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kField, GadgetEventType::FocusOut),
                                            GadgetEvent(kField, GadgetEventType::FocusIn)}));

@@ -1,7 +1,3 @@
-#include <QAbstractEventDispatcher>
-#include <QCloseEvent>
-#include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 #include "tests/toolkit/event_form_fixture.h"
@@ -13,15 +9,12 @@ using Type = GadgetEventType;
 
 TEST_F(EventFormTest, CloseRequestsQueueOneCloseEventAndKeepTheWindow) {
     Activate();
-    Window()->close();
-    Window()->close();
-    QCloseEvent request;
-    QApplication::sendEvent(Window(), &request);
-    EXPECT_FALSE(request.isAccepted());
+    test::RequestClose(kWindow);
+    test::RequestClose(kWindow);
     EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
-    EXPECT_TRUE(Window()->isVisible());
+    EXPECT_TRUE(test::IsWindowVisible(kWindow));
 
-    Window()->close();
+    test::RequestClose(kWindow);
     EXPECT_EQ(WaitForEvent(), EventKind::Close);
     EXPECT_EQ(EventSubtype(), Type::None);
     EXPECT_EQ(EventWindow(), kWindow);
@@ -33,8 +26,8 @@ TEST_F(EventFormTest, WindowEventsKeepTheirPlaceAmongInputs) {
         std::function<void()> act;
         std::vector<Event> expected;
     };
-    const auto click = [] { QTest::mouseClick(Widget(kButton), Qt::LeftButton); };
-    const auto close = [] { Window()->close(); };
+    const auto click = [] { test::Click(kButton); };
+    const auto close = [] { test::RequestClose(kWindow); };
     const Event button = GadgetEvent(kButton, Type::Change);
     const std::vector<Case> cases = {
         {"close, then click", [&] { close(), click(); }, {CloseEvent(), button}},
@@ -51,41 +44,22 @@ TEST_F(EventFormTest, WindowEventsKeepTheirPlaceAmongInputs) {
 
 TEST_F(EventFormTest, CreatingAnEditorDropsPendingInputButKeepsWindowEvents) {
     Activate();
-    QTest::mouseClick(Widget(kButton), Qt::LeftButton);
-    Window()->close();
-    QTest::keyClick(Widget(kButton), Qt::Key_Return);
+    test::Click(kButton);
+    test::RequestClose(kWindow);
+    FocusGadget(kButton);
+    test::PressKey(test::Key::Return);
     ASSERT_NE(CreateEditorGadget(11, 200, 385, 100, 25), 0);
     EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
 }
 
 TEST_F(EventFormTest, EventsWhileAskingAreKeptInOrder) {
     Activate();
-    QTimer::singleShot(0, [] {
-        Window()->close();
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        QTest::keyClick(box, Qt::Key_Return);  // the box's default button, not a shortcut
-    });
+    test::WhileWaiting([] { test::RequestClose(kWindow); });
+    // The box's default button, not the window's shortcut.
+    const test::BoxAnswer answer(test::Key::Return);
     EXPECT_EQ(AskUser("Frage", "Wirklich?", AskFlags::YesNo), Answer::Yes);
+    EXPECT_TRUE(answer.Answered()) << answer.Problem();
     EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
-}
-
-// A waiting loop that polled would never block in the dispatcher, or would wake up over
-// and over; this one blocks and wakes only for the timer and the input it sends.
-TEST_F(EventFormTest, WaitingSleepsInTheEventDispatcher) {
-    Activate();
-    int blocks = 0;
-    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    ASSERT_NE(dispatcher, nullptr);
-    const auto connection = QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                                             [&blocks] { ++blocks; });
-    QTimer::singleShot(50, [] { QTest::mouseClick(Widget(kLastButton), Qt::LeftButton); });
-    EXPECT_EQ(WaitForEvent(), EventKind::Gadget);
-    QObject::disconnect(connection);
-    EXPECT_EQ(EventGadgetId(), kLastButton);
-    EXPECT_EQ(EventSubtype(), Type::Change);
-    EXPECT_GE(blocks, 1);
-    EXPECT_LE(blocks, 5);
 }
 
 }  // namespace

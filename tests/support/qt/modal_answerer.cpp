@@ -1,4 +1,4 @@
-#include "tests/support/modal_answerer.h"
+#include "tests/support/qt/modal_answerer.h"
 
 #include <QAbstractButton>
 #include <QApplication>

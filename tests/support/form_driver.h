@@ -1,0 +1,187 @@
+#pragma once
+
+// Drives a toolkit form as a user does, through the platform's own input, and reads back what
+// the screen shows. The behaviour suites use only this header, so that they run unchanged on
+// every realisation of the toolkit; each realisation of the driver lives in a folder of its own
+// (tests/support/qt/). Gadgets and windows are named by their toolkit numbers; texts are UTF-8.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/core/gadget_kind.h"
+
+namespace quillmoor::test {
+
+enum Modifier : unsigned { kNoModifier = 0, kShift = 1, kControl = 2, kAlt = 4 };
+using Modifiers = unsigned;
+
+enum class Key {
+    Return,
+    KeypadEnter,
+    Tab,
+    Backtab,
+    Left,
+    Right,
+    End,
+    Delete,
+    Backspace,
+    SelectAll,  // Control+A
+};
+
+enum class Button { Left, Right };
+
+struct Point {
+    int x;
+    int y;
+};
+
+struct Rect {
+    int x;
+    int y;
+    int width;
+    int height;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// --- Windows -------------------------------------------------------------------------------
+
+// Brings the window to the front and makes it the active one, as the user's first click
+// would; false when the platform does not.
+bool ActivateWindow(int window);
+bool IsWindowActive(int window);
+bool IsWindowVisible(int window);
+// The close box.
+void RequestClose(int window);
+// Another program's window in the foreground, as when the user switches away; it goes when
+// this goes.
+class OtherProgram {
+public:
+    OtherProgram();
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+    bool IsActive() const;
+
+private:
+    struct Window;
+    std::unique_ptr<Window> window_;
+};
+
+// --- Mouse ---------------------------------------------------------------------------------
+
+// A click where a user clicks to give the gadget the focus: inside, near its left edge, and
+// near the top of a list or editor.
+void Click(int gadget, Button button = Button::Left, Modifiers modifiers = kNoModifier);
+// A click at a point of the gadget's own area.
+void ClickAt(int gadget, Point point, Button button = Button::Left,
+             Modifiers modifiers = kNoModifier);
+void ClickTab(int panel, int tab, Button button = Button::Left);
+// One notch of the mouse wheel over the panel's tab row.
+void TurnWheelOverTabs(int panel);
+
+// A list's item area; points count from its top-left corner.
+Point ItemCentre(int list, int index);
+// A point below the last item.
+Point EmptyPartOf(int list);
+// The item under the point, -1 for none.
+int ItemAt(int list, Point point);
+void ScrollToItem(int list, int index);
+void PressOnList(int list, Point point, Modifiers modifiers = kNoModifier);
+void MoveOnList(int list, Point point);
+void ReleaseOnList(int list, Point point);
+// Press, release, the second press arriving as a double-click, and its release.
+void DoubleClickOnList(int list, Point point);
+// Leaves no item selected, as no user action can; for setting a test up.
+void ForgetSelection(int list);
+// How far the pointer moves, in pixels, before a press becomes a drag.
+int DragDistance();
+
+// --- Keyboard ------------------------------------------------------------------------------
+
+// A key pressed and released in the widget that has the keyboard focus, else in the active
+// window.
+void PressKey(Key key, Modifiers modifiers = kNoModifier);
+// Types the text key by key; characters without a key of their own arrive as text alone, as an
+// input method delivers them.
+void TypeText(const std::u32string& text);
+// The text arrives in one input, as a paste does.
+void PasteText(const std::u32string& text);
+
+// Counts the presses of a key that reach the gadget's widget after the toolkit has seen them.
+class KeyPressCounter {
+public:
+    KeyPressCounter(int gadget, Key key);
+    ~KeyPressCounter();
+    KeyPressCounter(const KeyPressCounter&) = delete;
+    KeyPressCounter& operator=(const KeyPressCounter&) = delete;
+    int Presses() const;
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> watch_;
+};
+
+// --- The modal box -------------------------------------------------------------------------
+
+// Answers the next modal box the way a user does: once the box is up, clicks the button with
+// the given caption, or presses the key where the box put the focus. Arm it before the call
+// that shows the box; afterwards check Answered() and read what the box said.
+class BoxAnswer {
+public:
+    explicit BoxAnswer(const std::string& buttonCaption);
+    explicit BoxAnswer(Key key);
+    ~BoxAnswer();
+    BoxAnswer(const BoxAnswer&) = delete;
+    BoxAnswer& operator=(const BoxAnswer&) = delete;
+
+    bool Answered() const;
+    // Why the box could not be answered as asked; "" when it was, or when none has come yet.
+    std::string Problem() const;
+    std::string Title() const;
+    std::string Text() const;
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> watch_;
+};
+
+// --- What the screen shows -----------------------------------------------------------------
+
+// The kind of widget the platform shows for the gadget.
+toolkit::GadgetKind ShownKind(int gadget);
+// A field's or editor's text (an editor's lines end with "\n"), a caption otherwise.
+std::string ShownText(int gadget);
+// The part of a field's text that is selected.
+std::string SelectedText(int gadget);
+std::string WindowTitle(int window);
+std::vector<std::string> TabCaptions(int panel);
+bool IsShown(int gadget);
+bool IsEnabled(int gadget);
+int CurrentTab(int panel);
+// Which gadget the keyboard focus is in, and whether it sits on a panel's tab row.
+bool HasFocusOnTabRow(int panel);
+// Takes the keyboard focus away from every gadget, leaving it in the window.
+void ClearFocus(int window);
+
+// The place of a gadget within the page of the panel that holds it (or within the window).
+Rect GeometryOnPage(int gadget, int panel, int page);
+bool IsReadOnly(int gadget);
+// Makes a field or editor read-only, or writable again, as no toolkit call does.
+void SetReadOnly(int gadget, bool readOnly);
+// The colour the screen paints behind the gadget's text, and its text colour.
+int BackgroundColour(int gadget);
+int TextColour(int gadget);
+// The height in pixels of the characters of the gadget's font.
+int FontPixelHeight(int gadget);
+bool FontIsFixedPitch(int gadget);
+// The sizes in which the window's icon is held, ascending.
+std::vector<int> WindowIconSizes(int window);
+// The client area's size, and the window's outer corner on the screen.
+Rect WindowClientArea(int window);
+
+// Runs `action` once the toolkit is next waiting for input, as a user acting meanwhile.
+void WhileWaiting(std::function<void()> action);
+
+}  // namespace quillmoor::test

@@ -1,0 +1,39 @@
+#pragma once
+
+// What the suites of the main form and the random user share about that form beyond the
+// form driver: its pages, its two questions, and reading a list.
+
+#include <string>
+#include <vector>
+
+#include "app/gadget_ids.h"
+#include "tests/support/form_driver.h"
+#include "toolkit/toolkit.h"
+
+namespace quillmoor::test {
+
+enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
+
+// UTF-8, as the driver reads the box.
+inline constexpr const char* kQuestionTitle = "Warnung!";
+inline constexpr const char* kDeleteQuestion = "Dieses Element wirklich l\u00F6schen?";
+inline constexpr const char* kQuitQuestion = "Wollen Sie QM wirklich beenden?";
+
+inline void ClickPage(Page page) {
+    ClickTab(app::GadgetId::Panel, static_cast<int>(page));
+}
+
+inline Page ShownPage() {
+    return static_cast<Page>(CurrentTab(app::GadgetId::Panel));
+}
+
+inline std::vector<std::string> Items(int list) {
+    std::vector<std::string> items;
+    const int count = toolkit::GadgetItemCount(list);
+    for (int index = 0; index < count; ++index) {
+        items.push_back(toolkit::ReadGadgetItemText(list, index));
+    }
+    return items;
+}
+
+}  // namespace quillmoor::test

@@ -1,0 +1,413 @@
+// The form driver over Qt: real input through QTest, read-back from the widgets themselves.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
+#include <utility>
+
+#include "tests/support/form_driver.h"
+#include "tests/support/qt/modal_answerer.h"
+#include "tests/support/qt/native_widgets.h"
+
+namespace quillmoor::test {
+
+namespace {
+
+Qt::KeyboardModifiers QtModifiers(Modifiers modifiers) {
+    Qt::KeyboardModifiers qt;
+    qt.setFlag(Qt::ShiftModifier, (modifiers & kShift) != 0);
+    qt.setFlag(Qt::ControlModifier, (modifiers & kControl) != 0);
+    qt.setFlag(Qt::AltModifier, (modifiers & kAlt) != 0);
+    return qt;
+}
+
+Qt::Key QtKey(Key key) {
+    switch (key) {
+        case Key::Return:
+            return Qt::Key_Return;
+        case Key::KeypadEnter:
+            return Qt::Key_Enter;
+        case Key::Tab:
+            return Qt::Key_Tab;
+        case Key::Backtab:
+            return Qt::Key_Backtab;
+        case Key::Left:
+            return Qt::Key_Left;
+        case Key::Right:
+            return Qt::Key_Right;
+        case Key::End:
+            return Qt::Key_End;
+        case Key::Delete:
+            return Qt::Key_Delete;
+        case Key::Backspace:
+            return Qt::Key_Backspace;
+        case Key::SelectAll:
+            return Qt::Key_A;
+    }
+    return Qt::Key_unknown;
+}
+
+Qt::MouseButton QtButton(Button button) {
+    return button == Button::Left ? Qt::LeftButton : Qt::RightButton;
+}
+
+QString FromUcs4(const std::u32string& text) {
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+QPoint QtPoint(Point point) {
+    return {point.x, point.y};
+}
+
+QTabWidget* PanelWidget(int panel) {
+    return qobject_cast<QTabWidget*>(GadgetWidget(panel));
+}
+
+QListWidget* ListWidget(int list) {
+    return qobject_cast<QListWidget*>(GadgetWidget(list));
+}
+
+// Where mouse input lands: a scroll area's viewport, the widget itself otherwise.
+QWidget* MouseTarget(int gadget) {
+    QWidget* widget = GadgetWidget(gadget);
+    if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(widget)) {
+        return scrollArea->viewport();
+    }
+    return widget;
+}
+
+QWidget* KeyTarget() {
+    if (QWidget* focused = QApplication::focusWidget()) {
+        return focused;
+    }
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+bool ActivateWindow(int window) {
+    QWidget* widget = WindowWidget(window);
+    widget->activateWindow();
+    return QTest::qWaitForWindowActive(widget);
+}
+
+bool IsWindowActive(int window) {
+    return WindowWidget(window)->isActiveWindow();
+}
+
+bool IsWindowVisible(int window) {
+    return WindowWidget(window)->isVisible();
+}
+
+void RequestClose(int window) {
+    WindowWidget(window)->close();
+}
+
+struct OtherProgram::Window {
+    QWidget widget;
+    bool active = false;
+};
+
+OtherProgram::OtherProgram() : window_(std::make_unique<Window>()) {
+    window_->widget.show();
+    window_->widget.activateWindow();
+    window_->active = QTest::qWaitForWindowActive(&window_->widget);
+}
+
+OtherProgram::~OtherProgram() = default;
+
+bool OtherProgram::IsActive() const {
+    return window_->active;
+}
+
+// Near the top of a scroll area, so that a list with items selects its first.
+void Click(int gadget, Button button, Modifiers modifiers) {
+    QWidget* widget = GadgetWidget(gadget);
+    const bool scrolls = qobject_cast<QAbstractScrollArea*>(widget) != nullptr;
+    ClickAt(gadget, {4, scrolls ? 4 : widget->height() / 2}, button, modifiers);
+}
+
+void ClickAt(int gadget, Point point, Button button, Modifiers modifiers) {
+    QTest::mouseClick(MouseTarget(gadget), QtButton(button), QtModifiers(modifiers),
+                      QtPoint(point));
+}
+
+void ClickTab(int panel, int tab, Button button) {
+    QTabBar* bar = PanelWidget(panel)->tabBar();
+    QTest::mouseClick(bar, QtButton(button), {}, bar->tabRect(tab).center());
+}
+
+void TurnWheelOverTabs(int panel) {
+    QTabBar* bar = PanelWidget(panel)->tabBar();
+    const QPoint point = bar->tabRect(0).center();
+    QWheelEvent wheel(point, bar->mapToGlobal(point), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &wheel);
+}
+
+void ForgetSelection(int list) {
+    ListWidget(list)->clearSelection();
+}
+
+Point ItemCentre(int list, int index) {
+    QListWidget* widget = ListWidget(list);
+    const QPoint centre = widget->visualItemRect(widget->item(index)).center();
+    return {centre.x(), centre.y()};
+}
+
+Point EmptyPartOf(int list) {
+    return {5, ListWidget(list)->viewport()->height() - 3};
+}
+
+int ItemAt(int list, Point point) {
+    QListWidget* widget = ListWidget(list);
+    const QListWidgetItem* item = widget->itemAt(QtPoint(point));
+    return item == nullptr ? -1 : widget->row(item);
+}
+
+void ScrollToItem(int list, int index) {
+    ListWidget(list)->scrollToItem(ListWidget(list)->item(index));
+}
+
+void PressOnList(int list, Point point, Modifiers modifiers) {
+    QTest::mousePress(MouseTarget(list), Qt::LeftButton, QtModifiers(modifiers), QtPoint(point));
+}
+
+void MoveOnList(int list, Point point) {
+    QTest::mouseMove(MouseTarget(list), QtPoint(point));
+}
+
+void ReleaseOnList(int list, Point point) {
+    QTest::mouseRelease(MouseTarget(list), Qt::LeftButton, {}, QtPoint(point));
+}
+
+// QTest::mouseDClick sends the double-click alone, which an item view takes for a first press.
+void DoubleClickOnList(int list, Point point) {
+    QWidget* area = MouseTarget(list);
+    QTest::mouseClick(area, Qt::LeftButton, {}, QtPoint(point));
+    QTest::mouseDClick(area, Qt::LeftButton, {}, QtPoint(point));
+    QTest::mouseRelease(area, Qt::LeftButton, {}, QtPoint(point));
+}
+
+int DragDistance() {
+    return QApplication::startDragDistance();
+}
+
+void PressKey(Key key, Modifiers modifiers) {
+    Qt::KeyboardModifiers qt = QtModifiers(modifiers);
+    if (key == Key::KeypadEnter) {
+        qt |= Qt::KeypadModifier;
+    } else if (key == Key::Backtab) {
+        qt |= Qt::ShiftModifier;
+    } else if (key == Key::SelectAll) {
+        qt |= Qt::ControlModifier;
+    }
+    QTest::keyClick(KeyTarget(), QtKey(key), qt);
+}
+
+void TypeText(const std::u32string& text) {
+    for (const char32_t character : text) {
+        if (character < 128) {
+            QTest::keyClick(KeyTarget(), static_cast<char>(character));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, KeyTarget(), Qt::Key_unknown,
+                                FromUcs4(std::u32string(1, character)), Qt::NoModifier);
+        }
+    }
+}
+
+void PasteText(const std::u32string& text) {
+    QTest::sendKeyEvent(QTest::Click, KeyTarget(), Qt::Key_unknown, FromUcs4(text), Qt::NoModifier);
+}
+
+struct KeyPressCounter::Watch : QObject {
+    Watch(QWidget& widget, Qt::Key watched) : QObject(&widget), key(watched) {
+        widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == key) {
+            ++presses;
+        }
+        return false;
+    }
+    Qt::Key key;
+    int presses = 0;
+};
+
+KeyPressCounter::KeyPressCounter(int gadget, Key key) {
+    QWidget* widget = GadgetWidget(gadget);
+    if (auto* panel = qobject_cast<QTabWidget*>(widget)) {
+        widget = panel->tabBar();
+    }
+    watch_ = std::make_unique<Watch>(*widget, QtKey(key));
+}
+
+KeyPressCounter::~KeyPressCounter() = default;
+
+int KeyPressCounter::Presses() const {
+    return watch_->presses;
+}
+
+struct BoxAnswer::Watch {
+    ModalAnswerer answerer;
+};
+
+BoxAnswer::BoxAnswer(const std::string& buttonCaption)
+    : watch_(new Watch{ModalAnswerer(QString::fromStdString(buttonCaption))}) {}
+
+BoxAnswer::BoxAnswer(Key key) : watch_(new Watch{ModalAnswerer(QtKey(key))}) {}
+
+BoxAnswer::~BoxAnswer() = default;
+
+bool BoxAnswer::Answered() const {
+    return watch_->answerer.Answered();
+}
+
+std::string BoxAnswer::Problem() const {
+    return Utf8(watch_->answerer.Problem());
+}
+
+std::string BoxAnswer::Title() const {
+    return Utf8(watch_->answerer.Title());
+}
+
+std::string BoxAnswer::Text() const {
+    return Utf8(watch_->answerer.Text());
+}
+
+toolkit::GadgetKind ShownKind(int gadget) {
+    using toolkit::GadgetKind;
+    const QWidget* widget = GadgetWidget(gadget);
+    const std::pair<const char*, GadgetKind> classes[] = {
+        {"QTabWidget", GadgetKind::Panel},   {"QLineEdit", GadgetKind::Text},
+        {"QCheckBox", GadgetKind::Check},    {"QListWidget", GadgetKind::List},
+        {"QPushButton", GadgetKind::Button}, {"QPlainTextEdit", GadgetKind::Editor},
+    };
+    for (const auto& [name, kind] : classes) {
+        if (widget->inherits(name)) {
+            return kind;
+        }
+    }
+    ADD_FAILURE() << "gadget " << gadget << " is a " << widget->metaObject()->className();
+    return GadgetKind::Button;
+}
+
+std::string SelectedText(int gadget) {
+    const auto* field = qobject_cast<const QLineEdit*>(GadgetWidget(gadget));
+    return field == nullptr ? std::string() : Utf8(field->selectedText());
+}
+
+std::string WindowTitle(int window) {
+    return Utf8(WindowWidget(window)->windowTitle());
+}
+
+std::vector<std::string> TabCaptions(int panel) {
+    std::vector<std::string> captions;
+    const QTabWidget* widget = PanelWidget(panel);
+    for (int tab = 0; tab < widget->count(); ++tab) {
+        captions.push_back(Utf8(widget->tabText(tab)));
+    }
+    return captions;
+}
+
+std::string ShownText(int gadget) {
+    const QWidget* widget = GadgetWidget(gadget);
+    if (const auto* editor = qobject_cast<const QPlainTextEdit*>(widget)) {
+        return Utf8(editor->toPlainText());
+    }
+    return Utf8(widget->property("text").toString());
+}
+
+bool IsShown(int gadget) {
+    return GadgetWidget(gadget)->isVisible();
+}
+
+bool IsEnabled(int gadget) {
+    return GadgetWidget(gadget)->isEnabled();
+}
+
+int CurrentTab(int panel) {
+    return PanelWidget(panel)->currentIndex();
+}
+
+bool HasFocusOnTabRow(int panel) {
+    return QApplication::focusWidget() == PanelWidget(panel)->tabBar();
+}
+
+void ClearFocus(int window) {
+    if (QWidget* focused = WindowWidget(window)->focusWidget()) {
+        focused->clearFocus();
+    }
+}
+
+Rect GeometryOnPage(int gadget, int panel, int page) {
+    QWidget* widget = GadgetWidget(gadget);
+    QWidget* container = panel < 0 ? WindowWidget(0) : PanelWidget(panel)->widget(page);
+    if (!container->isAncestorOf(widget)) {
+        return {-1, -1, -1, -1};
+    }
+    const QPoint corner = widget->mapTo(container, QPoint(0, 0));
+    return {corner.x(), corner.y(), widget->width(), widget->height()};
+}
+
+bool IsReadOnly(int gadget) {
+    return GadgetWidget(gadget)->property("readOnly").toBool();
+}
+
+void SetReadOnly(int gadget, bool readOnly) {
+    GadgetWidget(gadget)->setProperty("readOnly", readOnly);
+}
+
+int BackgroundColour(int gadget) {
+    const QColor colour = GadgetWidget(gadget)->palette().color(QPalette::Active, QPalette::Base);
+    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+}
+
+int TextColour(int gadget) {
+    const QColor colour = GadgetWidget(gadget)->palette().color(QPalette::Active, QPalette::Text);
+    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+}
+
+int FontPixelHeight(int gadget) {
+    return QFontInfo(GadgetWidget(gadget)->font()).pixelSize();
+}
+
+bool FontIsFixedPitch(int gadget) {
+    return QFontInfo(GadgetWidget(gadget)->font()).fixedPitch();
+}
+
+std::vector<int> WindowIconSizes(int window) {
+    std::vector<int> sizes;
+    for (const QSize& size : WindowWidget(window)->windowIcon().availableSizes()) {
+        sizes.push_back(size.width());
+    }
+    std::sort(sizes.begin(), sizes.end());
+    return sizes;
+}
+
+Rect WindowClientArea(int window) {
+    const QWidget* widget = WindowWidget(window);
+    return {widget->x(), widget->y(), widget->width(), widget->height()};
+}
+
+void WhileWaiting(std::function<void()> action) {
+    QTimer::singleShot(0, std::move(action));
+}
+
+}  // namespace quillmoor::test
