@@ -3,9 +3,12 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -83,15 +86,79 @@ QWidget* MakePanel(QWidget* parent) {
     return panel;
 }
 
+// Forms place their captions in fixed pixels chosen for a dialog font, and the desktop's face
+// may be wider. Rather than cut a caption, a read-only field that needs the room takes part of
+// the padding beside its text and, where that is not enough, draws its text in a narrower cut
+// of its font.
+class ReadOnlyField final : public QLineEdit {
+public:
+    explicit ReadOnlyField(QWidget* parent) : QLineEdit(parent) {
+        connect(this, &QLineEdit::textChanged, this, &ReadOnlyField::FitText);
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QLineEdit::changeEvent(event);
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            FitText();
+        }
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QLineEdit::resizeEvent(event);
+        FitText();
+    }
+
+private:
+    // QLineEdit keeps two pixels clear on either side of its text; a caption keeps at least
+    // one, so that its text never touches the frame.
+    static constexpr int kPadding = 2;
+    static constexpr int kPaddingTaken = 1;
+
+    // The width QLineEdit gives its text when no text margins are set.
+    int PaddedWidth() const {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).width() -
+               2 * kPadding;
+    }
+
+    // QLineEdit scrolls a text that leaves no pixel and cursor's width free after it, as soon
+    // as the cursor moves to its end.
+    int WidthNeeded(const QFont& font) const {
+        const qreal advance = QFontMetricsF(font, this).horizontalAdvance(text());
+        return static_cast<int>(std::ceil(advance)) + 1 +
+               style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this);
+    }
+
+    // Starts from the unstretched font and the whole padding each time, so that a shorter
+    // text or a wider field gets them back; below condensed the text rather scrolls as in any
+    // field.
+    void FitText() {
+        QFont fitted = font();
+        fitted.setStretch(QFont::Unstretched);
+        const int taken = WidthNeeded(fitted) <= PaddedWidth() ? 0 : kPaddingTaken;
+        setTextMargins(-taken, 0, -taken, 0);
+        const int width = PaddedWidth() + 2 * taken;
+        while (WidthNeeded(fitted) > width && fitted.stretch() > QFont::Condensed) {
+            fitted.setStretch(fitted.stretch() - 1);
+        }
+        if (fitted != font()) {
+            setFont(fitted);
+        }
+    }
+};
+
 QWidget* MakeTextField(QWidget* parent, const std::string& text, TextFieldFlags flags) {
-    auto* field = new QLineEdit(parent);
+    const auto readOnly = static_cast<std::uint32_t>(TextFieldFlags::ReadOnly);
+    const bool isReadOnly = (static_cast<std::uint32_t>(flags) & readOnly) != 0;
+    QLineEdit* field = isReadOnly ? new ReadOnlyField(parent) : new QLineEdit(parent);
     // Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
     // whatever the user types or pastes.
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setText(qt::ToQString(text));
     field->setCursorPosition(0);
-    const auto readOnly = static_cast<std::uint32_t>(TextFieldFlags::ReadOnly);
-    field->setReadOnly((static_cast<std::uint32_t>(flags) & readOnly) != 0);
+    field->setReadOnly(isReadOnly);
     return field;
 }
 
