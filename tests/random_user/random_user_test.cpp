@@ -6,21 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
+#include <QCoreApplication>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "app/gadget_ids.h"
-#include "app/main_form.h"
-#include "toolkit/qt/gadget_registry.h"
-#include "toolkit/toolkit.h"
+#include "tests/app/main_form_fixture.h"
 
 namespace quillmoor::random_user {
 namespace {
-
-namespace tk = quillmoor::toolkit;
 
 constexpr std::uint32_t kDefaultSeed = 20261208;
 constexpr int kActions = QUILLMOOR_RANDOM_USER_ACTIONS;
@@ -31,14 +25,10 @@ std::uint32_t Seed() {
                              : static_cast<std::uint32_t>(std::strtoul(chosen, nullptr, 10));
 }
 
-TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) {
-    const std::uint32_t seed = Seed();
-    ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
-    ASSERT_TRUE(app::BuildMainForm()) << tk::LastFailure();
-    QWidget* window = tk::qt::WindowWidget(app::kMainWindow);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+using RandomUserTest = app::testing::MainFormTest;
 
+TEST_F(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) {
+    const std::uint32_t seed = Seed();
     RandomUser user(seed, kActions);
     for (int action = 0; action < kActions; ++action) {
         const std::string problem = user.Act();
@@ -50,7 +40,6 @@ TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) 
     }
     // Guards the test itself: most of its checks run on panel events.
     EXPECT_GT(user.PanelEventsChecked(), kActions / 10);
-    tk::EndToolkit();
 }
 
 }  // namespace

@@ -22,9 +22,10 @@ void StopWatching(int gadget) {
 
 }  // namespace
 
+// Never destroyed by the process's exit, like the widget state whose watchers it points to.
 EventState& Events() {
-    static EventState state;
-    return state;
+    static auto* state = new EventState;
+    return *state;
 }
 
 void PostGadgetEvent(int gadget, GadgetEventType type, int window) {

@@ -9,9 +9,12 @@ namespace quillmoor::toolkit::qt {
 
 namespace {
 
+// Never destroyed by the process's exit. A program that leaves main() without EndToolkit()
+// leaves its windows to the end of the process, as it leaves Qt's application object: a static
+// destructor would delete them after Qt's own statics are already gone.
 std::optional<WidgetState>& StateStorage() {
-    static std::optional<WidgetState> state;
-    return state;
+    static auto* state = new std::optional<WidgetState>;
+    return *state;
 }
 
 bool IsInside(const QWidget* widget, const QWidget* outer) {

@@ -1,3 +1,4 @@
+#include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -5,6 +6,7 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 
@@ -61,6 +63,37 @@ void KeepOnScreen(QWidget& window, QPoint requested) {
     }
 }
 
+// An X11 window manager frames a window only once it is shown, and Qt learns the frame's size
+// later still: until then the frame counts as the client area alone. The placement is checked
+// again when the frame is known, at the first move (the frame shifting the client area) or
+// exposure (the window mapped in its frame) that finds it; after that the user places the
+// window. Platforms that know the frame at once pass this check without moving the window.
+class PlacementOnceFramed : public QObject {
+public:
+    PlacementOnceFramed(QWidget& window, QPoint requested)
+        : QObject(&window), window_(window), requested_(requested) {
+        window.installEventFilter(this);
+        window.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The widget hears of a move once its geometry is updated; its native window, before.
+        const QEvent::Type settled = watched == &window_ ? QEvent::Move : QEvent::Expose;
+        if (event->type() == settled && window_.frameGeometry() != window_.geometry()) {
+            window_.removeEventFilter(this);
+            window_.windowHandle()->removeEventFilter(this);
+            KeepOnScreen(window_, requested_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget& window_;
+    QPoint requested_;
+};
+
 }  // namespace
 
 Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
@@ -101,6 +134,7 @@ Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
     qt::WatchWindow(window, form);
     form->show();
     KeepOnScreen(*form, QPoint(x, y));
+    new PlacementOnceFramed(*form, QPoint(x, y));
     form->activateWindow();
 
     state->gadgetList.Open(qt::Container{window, form, false});
