@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by wine-run and wine-session, sourced with $state set to the build's own folder for
 # Wine: it holds the prefix, the lock that guards making it, and the session file.
 
