@@ -36,7 +36,10 @@ start_xvfb() {
     exec {ready}< <(exec setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
         3>&1 </dev/null >/dev/null 2>&1)
     xvfb_pid=$!
-    read -r -u "$ready" number
+    read -r -u "$ready" number || {
+        echo "Xvfb did not start" >&2
+        return 1
+    }
     exec {ready}<&-
     export DISPLAY=:$number
 }
