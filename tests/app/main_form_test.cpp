@@ -103,6 +103,24 @@ TEST_F(MainFormTest, StyledWidgetsArePaleYellowInFontZero) {
     }
 }
 
+// The form is laid out in fixed pixels for an 8-point dialog font; neither that font at any
+// scale nor a wider desktop face may cut a caption.
+TEST_F(MainFormTest, EveryLabelShowsItsWholeText) {
+    tk::LoadNumberedFont(1, "DejaVu Sans", 9);
+    for (const tk::Handle font : {tk::Handle{-1}, tk::FontHandle(1)}) {
+        for (const ExpectedWidget& expected : kExpectedWidgets) {
+            if (!expected.readOnly) {
+                continue;
+            }
+            SCOPED_TRACE("gadget " + std::to_string(expected.id) +
+                         (font == -1 ? " in the dialog font" : " in the wider face"));
+            tk::AssignGadgetFont(expected.id, font);
+            ShowPage(expected.page);
+            EXPECT_TRUE(test::ShowsWholeText(expected.id));
+        }
+    }
+}
+
 TEST_F(MainFormTest, ReturnIsTheWindowsMenuEventTwelve) {
     ShowPage(Page::Klasse);
     ClickInto(GadgetId::MethodEntry);

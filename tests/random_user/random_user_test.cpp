@@ -10,15 +10,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/gadget_ids.h"
-#include "app/main_form.h"
-#include "tests/support/form_driver.h"
-#include "toolkit/toolkit.h"
+#include "tests/app/main_form_fixture.h"
 
 namespace quillmoor::random_user {
 namespace {
-
-namespace tk = quillmoor::toolkit;
 
 constexpr std::uint32_t kDefaultSeed = 20261208;
 constexpr int kActions = QUILLMOOR_RANDOM_USER_ACTIONS;
@@ -29,12 +24,10 @@ std::uint32_t Seed() {
                              : static_cast<std::uint32_t>(std::strtoul(chosen, nullptr, 10));
 }
 
-TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) {
-    const std::uint32_t seed = Seed();
-    ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
-    ASSERT_TRUE(app::BuildMainForm()) << tk::LastFailure();
-    ASSERT_TRUE(test::ActivateWindow(app::kMainWindow));
+using RandomUserTest = app::testing::MainFormTest;
 
+TEST_F(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) {
+    const std::uint32_t seed = Seed();
     RandomUser user(seed, kActions);
     for (int action = 0; action < kActions; ++action) {
         const std::string problem = user.Act();
@@ -45,7 +38,6 @@ TEST(RandomUserTest, ThousandsOfRandomActionsKeepEveryEntryAndTheGeneratedText) 
     }
     // Guards the test itself: most of its checks run on panel events.
     EXPECT_GT(user.PanelEventsChecked(), kActions / 10);
-    tk::EndToolkit();
 }
 
 }  // namespace

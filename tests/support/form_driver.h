@@ -153,6 +153,8 @@ private:
 toolkit::GadgetKind ShownKind(int gadget);
 // A field's or editor's text (an editor's lines end with "\n"), a caption otherwise.
 std::string ShownText(int gadget);
+// Whether a field draws its whole text without scrolling any of it away.
+bool ShowsWholeText(int gadget);
 // The part of a field's text that is selected.
 std::string SelectedText(int gadget);
 std::string WindowTitle(int window);

@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <cstdlib>
 
 #include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
@@ -158,6 +159,29 @@ TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
         EXPECT_NE(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
         EndToolkit();
     }
+}
+
+// A program, or a test that fails half-way, may leave main() without EndToolkit(): its windows,
+// gadgets and watchers must then go while Qt is still there to destroy them. The check runs in
+// a fresh child process, where this program's Qt is the only one.
+TEST(ToolkitLifetime, LeavingMainWithoutEndToolkitExitsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            InitToolkit();
+            OpenFormWindow(0, 20, 20, 400, 300, "x", kDialogWindowFlags);
+            CreatePanelGadget(1, 0, 0, 300, 200);
+            InsertGadgetItem(1, -1, "Seite");
+            CreateListGadget(2, 0, 0, 100, 100);
+            InsertGadgetItem(2, -1, "a");
+            EndGadgetList();
+            CreateEditorGadget(3, 0, 210, 300, 80);
+            LoadNumberedFont(0, "Courier", 10);
+            AssignGadgetFont(3, FontHandle(0));
+            BindShortcut(0, kKeyReturn, 12);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(GadgetNumbers, AWindowOffTheScreenIsMovedOntoIt) {

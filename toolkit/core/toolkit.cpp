@@ -26,9 +26,12 @@ std::string& FailureBeforeStart() {
     return failure;
 }
 
+// Never destroyed by the process's exit. A program that leaves main() without EndToolkit()
+// leaves its windows to the end of the process, as it leaves the platform's own state: a static
+// destructor would destroy them after the platform's statics are already gone.
 std::unique_ptr<Core>& Running() {
-    static std::unique_ptr<Core> core;
-    return core;
+    static auto* core = new std::unique_ptr<Core>;
+    return *core;
 }
 
 template <typename Result, typename Call>

@@ -11,6 +11,7 @@
 
 #include "toolkit/qt/native_objects.h"
 #include "toolkit/qt/qt_text.h"
+#include "toolkit/qt/read_only_field.h"
 
 namespace quillmoor::toolkit::qt {
 
@@ -23,7 +24,7 @@ QWidget* MakePanel(QWidget& parent) {
 }
 
 QWidget* MakeTextField(QWidget& parent, const GadgetSpec& spec) {
-    auto* field = new QLineEdit(&parent);
+    QLineEdit* field = spec.readOnly ? new ReadOnlyField(&parent) : new QLineEdit(&parent);
     // Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
     // whatever the user types or pastes.
     field->setMaxLength(std::numeric_limits<int>::max());

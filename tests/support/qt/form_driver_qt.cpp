@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -306,6 +308,27 @@ toolkit::GadgetKind ShownKind(int gadget) {
     }
     ADD_FAILURE() << "gadget " << gadget << " is a " << widget->metaObject()->className();
     return GadgetKind::Button;
+}
+
+// The width a line edit draws its text in without scrolling: its contents inside the frame,
+// less its text margins and the padding it keeps clear on either side.
+int TextWidth(const QLineEdit& field) {
+    constexpr int kPadding = 2;
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.rect = field.contentsRect();
+    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
+    option.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+    const QRect contents =
+        field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    const QMargins margins = field.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * kPadding;
+}
+
+bool ShowsWholeText(int gadget) {
+    const auto* field = qobject_cast<const QLineEdit*>(GadgetWidget(gadget));
+    return field != nullptr &&
+           QFontMetrics(field->font()).horizontalAdvance(field->text()) <= TextWidth(*field);
 }
 
 std::string SelectedText(int gadget) {

@@ -1,0 +1,52 @@
+# shellcheck shell=bash
+# Shared by wine-run and wine-session, sourced with $state set to the build's own folder for
+# Wine: it holds the prefix, the lock that guards making it, and the session file.
+
+# Wine takes only an absolute prefix.
+state=$(realpath -m "$state")
+export WINEPREFIX=$state/prefix
+export WINEDEBUG=-all
+# Debian's Wine comes without Mono and Gecko; not asking for them keeps the first boot quiet.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(command -v wine64 || command -v wine)
+session=$state/session
+
+# Makes the prefix on first use. Callers that come meanwhile wait on the lock until it is ready;
+# no Wine process may inherit the lock, or it would be held as long as the Wine server lives.
+boot_prefix() {
+    local lock
+    mkdir -p "$state"
+    exec {lock}>"$state/lock"
+    flock "$lock"
+    if [[ ! -e $WINEPREFIX/booted ]]; then
+        rm -rf "$WINEPREFIX"
+        wineboot -i {lock}>&- >&2
+        # The registry reaches the disk only when the server ends.
+        wineserver -w {lock}>&-
+        touch "$WINEPREFIX/booted"
+    fi
+    exec {lock}>&-
+}
+
+# Starts Xvfb on the first free display and waits until it accepts clients; sets DISPLAY and
+# xvfb_pid. The server runs in a session of its own with no tie to the caller's output, so that
+# it may outlive the caller.
+start_xvfb() {
+    local ready number
+    exec {ready}< <(exec setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+        3>&1 </dev/null >/dev/null 2>&1)
+    xvfb_pid=$!
+    read -r -u "$ready" number || {
+        echo "Xvfb did not start" >&2
+        return 1
+    }
+    exec {ready}<&-
+    export DISPLAY=:$number
+}
+
+# Takes the display of the running session, if there is one.
+join_session() {
+    local display pid
+    [[ -r $session ]] && read -r display pid <"$session" && kill -0 "$pid" 2>/dev/null || return 1
+    export DISPLAY=$display
+}
