@@ -70,7 +70,7 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
     const test::Rect client = test::WindowClientArea(kMainWindow);
     EXPECT_EQ(client.width, 562);
     EXPECT_EQ(client.height, 391);
-    EXPECT_EQ(test::GeometryOnPage(GadgetId::Panel, -1, 0), (test::Rect{10, 10, 540, 370}));
+    EXPECT_EQ(test::GeometryInWindow(GadgetId::Panel, kMainWindow), (test::Rect{10, 10, 540, 370}));
     EXPECT_EQ(test::TabCaptions(GadgetId::Panel),
               (std::vector<std::string>{"Allgemein", "Klasse", "Output"}));
     EXPECT_EQ(test::CurrentTab(GadgetId::Panel), 0);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "toolkit/core/gadget_kind.h"
+#include "toolkit/toolkit.h"
 
 namespace quillmoor::test {
 
@@ -24,9 +25,11 @@ enum class Key {
     Backtab,
     Left,
     Right,
+    Home,
     End,
     Delete,
     Backspace,
+    Space,
     SelectAll,  // Control+A
 };
 
@@ -149,6 +152,21 @@ private:
 
 // --- What the screen shows -----------------------------------------------------------------
 
+// Watches the native object behind a handle that a creation call or WindowHandle() returned.
+class NativeWatch {
+public:
+    explicit NativeWatch(toolkit::Handle handle);
+    ~NativeWatch();
+    NativeWatch(const NativeWatch&) = delete;
+    NativeWatch& operator=(const NativeWatch&) = delete;
+    // Whether the platform has destroyed the object.
+    bool IsGone() const;
+
+private:
+    struct Pointer;
+    std::unique_ptr<Pointer> pointer_;
+};
+
 // The kind of widget the platform shows for the gadget.
 toolkit::GadgetKind ShownKind(int gadget);
 // A field's or editor's text (an editor's lines end with "\n"), a caption otherwise.
@@ -167,8 +185,11 @@ bool HasFocusOnTabRow(int panel);
 // Takes the keyboard focus away from every gadget, leaving it in the window.
 void ClearFocus(int window);
 
-// The place of a gadget within the page of the panel that holds it (or within the window).
+// The place of a gadget within the page of the panel that holds it; all -1 when the gadget
+// lies on no such page.
 Rect GeometryOnPage(int gadget, int panel, int page);
+// The same within a window's client area, for a gadget placed on the window itself.
+Rect GeometryInWindow(int gadget, int window);
 bool IsReadOnly(int gadget);
 // Makes a field or editor read-only, or writable again, as no toolkit call does.
 void SetReadOnly(int gadget, bool readOnly);
@@ -182,6 +203,16 @@ bool FontIsFixedPitch(int gadget);
 std::vector<int> WindowIconSizes(int window);
 // The client area's size, and the window's outer corner on the screen.
 Rect WindowClientArea(int window);
+
+// A list's items, as the toolkit reads them.
+inline std::vector<std::string> Items(int list) {
+    std::vector<std::string> items;
+    const int count = toolkit::GadgetItemCount(list);
+    for (int index = 0; index < count; ++index) {
+        items.push_back(toolkit::ReadGadgetItemText(list, index));
+    }
+    return items;
+}
 
 // Runs `action` once the toolkit is next waiting for input, as a user acting meanwhile.
 void WhileWaiting(std::function<void()> action);

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the suites of the main form and the random user share about that form beyond the
-// form driver: its pages, its two questions, and reading a list.
+// form driver: its pages and its two questions.
 
 #include <string>
 #include <vector>
@@ -25,15 +25,6 @@ inline void ClickPage(Page page) {
 
 inline Page ShownPage() {
     return static_cast<Page>(CurrentTab(app::GadgetId::Panel));
-}
-
-inline std::vector<std::string> Items(int list) {
-    std::vector<std::string> items;
-    const int count = toolkit::GadgetItemCount(list);
-    for (int index = 0; index < count; ++index) {
-        items.push_back(toolkit::ReadGadgetItemText(list, index));
-    }
-    return items;
 }
 
 }  // namespace quillmoor::test

@@ -1,18 +1,8 @@
-#include <QApplication>
-#include <QFontDatabase>
-#include <QFontInfo>
-#include <QPlainTextEdit>
-#include <QScreen>
-
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace quillmoor::toolkit {
 namespace {
-
-QWidget* WidgetOf(int gadget) {
-    return test::GadgetWidget(gadget);
-}
 
 using FontsAndColours = ToolkitTest;
 
@@ -26,78 +16,34 @@ TEST_F(FontsAndColours, ColourIsSetAndResetOnTheKindsThatTakeIt) {
     ASSERT_NE(CreateListGadget(2, 0, 30, 100, 50), 0);
     ASSERT_NE(CreateEditorGadget(3, 0, 90, 100, 50), 0);
     for (const int gadget : {1, 2, 3}) {
-        QWidget* widget = WidgetOf(gadget);
-        const QPalette platform = QApplication::palette(widget);
+        SCOPED_TRACE("gadget " + std::to_string(gadget));
+        const int background = test::BackgroundColour(gadget);
+        const int text = test::TextColour(gadget);
         SetGadgetColour(gadget, ColourType::Background, RGB(255, 255, 230));
         SetGadgetColour(gadget, ColourType::Text, RGB(0, 0, 128));
-        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            EXPECT_EQ(widget->palette().color(group, QPalette::Base), QColor(255, 255, 230));
-            EXPECT_EQ(widget->palette().color(group, QPalette::Text), QColor(0, 0, 128));
-        }
+        EXPECT_EQ(test::BackgroundColour(gadget), RGB(255, 255, 230));
+        EXPECT_EQ(test::TextColour(gadget), RGB(0, 0, 128));
         SetGadgetColour(gadget, ColourType::Background, kDefaultColour);
         SetGadgetColour(gadget, ColourType::Text, kDefaultColour);
-        EXPECT_EQ(widget->palette().color(QPalette::Active, QPalette::Base),
-                  platform.color(QPalette::Active, QPalette::Base));
-        EXPECT_EQ(widget->palette().color(QPalette::Active, QPalette::Text),
-                  platform.color(QPalette::Active, QPalette::Text));
+        EXPECT_EQ(test::BackgroundColour(gadget), background);
+        EXPECT_EQ(test::TextColour(gadget), text);
     }
 }
 
 TEST_F(FontsAndColours, ColourLeavesOtherKindsAlone) {
     ASSERT_NE(CreateButtonGadget(1, 0, 0, 100, 20, "x"), 0);
-    const QPalette before = WidgetOf(1)->palette();
+    const int before = test::BackgroundColour(1);
     SetGadgetColour(1, ColourType::Background, RGB(255, 0, 0));
-    EXPECT_EQ(WidgetOf(1)->palette(), before);
+    EXPECT_EQ(test::BackgroundColour(1), before);
     SetGadgetColour(99, ColourType::Background, RGB(255, 0, 0));
 }
 
-TEST_F(FontsAndColours, EditorSelectionStaysVisibleWithoutFocus) {
-    ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
-    const QPalette palette = WidgetOf(1)->palette();
-    EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
-              palette.color(QPalette::Active, QPalette::Highlight));
-}
-
-TEST_F(FontsAndColours, CourierTenPointIsThirteenPixelsAt96Dpi) {
-    const double dotsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-    ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
-    const auto* font = reinterpret_cast<const QFont*>(FontHandle(0));
-    EXPECT_EQ(font->pixelSize(), static_cast<int>(std::lround(10 * dotsPerInch / 72)));
-    if (dotsPerInch == 96) {
-        EXPECT_EQ(font->pixelSize(), 13);
-    }
-    EXPECT_TRUE(QFontInfo(*font).fixedPitch()) << QFontInfo(*font).family().toStdString();
-    EXPECT_EQ(font->weight(), QFont::Normal);
-    EXPECT_FALSE(font->italic() || font->underline() || font->strikeOut());
-}
-
-TEST_F(FontsAndColours, AMissingFixedPitchFaceGetsAFixedPitchStandIn) {
-    for (const char* name : {"Courier New", "Consolas", "Fixedsys", "Lucida Console"}) {
-        ASSERT_NE(LoadNumberedFont(0, name, 10), 0);
-        const QFontInfo shown(*reinterpret_cast<const QFont*>(FontHandle(0)));
-        EXPECT_TRUE(shown.fixedPitch()) << name << " shows as " << shown.family().toStdString();
-    }
-}
-
-TEST_F(FontsAndColours, ReloadingAFontNumberReleasesTheOldFont) {
-    ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
-    ASSERT_NE(LoadNumberedFont(0, "Courier", 20), 0);
-    EXPECT_GT(reinterpret_cast<const QFont*>(FontHandle(0))->pixelSize(), 20);
-    EXPECT_EQ(LoadNumberedFont(0, "Courier", 0), 0);
-    EXPECT_EQ(FontHandle(0), 0);
-}
-
-TEST_F(FontsAndColours, GadgetFontFollowsTheHandle) {
+TEST_F(FontsAndColours, AnEditorKeepsItsTextColourAcrossAFontChange) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
     SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));
-    const Handle courier = LoadNumberedFont(0, "Courier", 10);
-    AssignGadgetFont(1, courier);
-    EXPECT_EQ(WidgetOf(1)->font(), *reinterpret_cast<const QFont*>(courier));
-    EXPECT_EQ(WidgetOf(1)->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 128));
-    AssignGadgetFont(1, -1);
-    EXPECT_EQ(WidgetOf(1)->font(), QApplication::font());
-    AssignGadgetFont(1, 0);
-    EXPECT_EQ(WidgetOf(1)->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    AssignGadgetFont(1, LoadNumberedFont(0, "Courier", 10));
+    EXPECT_TRUE(test::FontIsFixedPitch(1));
+    EXPECT_EQ(test::TextColour(1), RGB(0, 0, 128));
 }
 
 }  // namespace

@@ -1,51 +1,40 @@
-#include <QApplication>
-#include <QListWidget>
-#include <QPointer>
-#include <QScreen>
-#include <QTabBar>
-#include <QTabWidget>
-#include <QTest>
 #include <cstdlib>
 
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/native_objects.h"
 
 namespace quillmoor::toolkit {
 namespace {
 
-QPointer<QWidget> WidgetOf(int gadget) {
-    return test::GadgetWidget(gadget);
-}
-
 using GadgetNumbers = ToolkitTest;
 
 TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadget) {
-    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "Alt"), 0);
-    const QPointer<QWidget> old = WidgetOf(1);
+    const test::NativeWatch old(CreateButtonGadget(1, 0, 0, 80, 24, "Alt"));
     ASSERT_NE(CreateListGadget(1, 0, 30, 80, 80), 0);
-    EXPECT_TRUE(old.isNull());
-    EXPECT_NE(qobject_cast<QListWidget*>(WidgetOf(1)), nullptr);
+    EXPECT_TRUE(old.IsGone());
+    EXPECT_EQ(test::ShownKind(1), GadgetKind::List);
 }
 
 TEST_F(GadgetNumbers, ReopeningAWindowNumberDestroysTheOldWindowAndItsGadgets) {
-    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    const QPointer<QWidget> oldWindow = test::WindowWidget(kWindow);
-    ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 100, 100, "neu", kDialogWindowFlags), 0);
-    EXPECT_TRUE(oldWindow.isNull());
-    EXPECT_EQ(WidgetOf(1), nullptr);
-    EXPECT_EQ(WindowHandle(kWindow), reinterpret_cast<Handle>(test::WindowWidget(kWindow)));
+    const test::NativeWatch gadget(CreateButtonGadget(1, 0, 0, 80, 24, "x"));
+    const test::NativeWatch oldWindow(WindowHandle(kWindow));
+    const Handle handle = OpenFormWindow(kWindow, 0, 0, 100, 100, "neu", kDialogWindowFlags);
+    ASSERT_NE(handle, 0);
+    EXPECT_TRUE(oldWindow.IsGone());
+    EXPECT_TRUE(gadget.IsGone());
+    EXPECT_EQ(WindowHandle(kWindow), handle);
 }
 
 TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
     ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
     InsertGadgetItem(1, -1, "Seite");
-    ASSERT_NE(CreateTextGadget(5, 0, 0, 80, 20, "alt", TextFieldFlags::Editable), 0);
-    const QPointer<QWidget> old = WidgetOf(5);
+    const Handle old = CreateTextGadget(5, 0, 0, 80, 20, "alt", TextFieldFlags::Editable);
+    ASSERT_NE(old, 0);
+    const test::NativeWatch watch(old);
     // A new panel without tabs is current: there is no page to create anything in.
     ASSERT_NE(CreatePanelGadget(2, 0, 0, 100, 100), 0);
     EXPECT_EQ(CreateTextGadget(5, 0, 0, 80, 20, "neu", TextFieldFlags::Editable), 0);
-    EXPECT_EQ(WidgetOf(5), old);
+    EXPECT_FALSE(watch.IsGone());
     EXPECT_EQ(ReadGadgetText(5), "alt");
 }
 
@@ -59,36 +48,21 @@ TEST_F(GadgetNumbers, NumbersOutsideTheRangeAreRefused) {
 }
 
 TEST_F(GadgetNumbers, AGadgetCannotReplaceThePanelItLivesIn) {
-    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    const test::NativeWatch panel(CreatePanelGadget(1, 0, 0, 300, 200));
     InsertGadgetItem(1, -1, "Seite");
-    const QPointer<QWidget> panel = WidgetOf(1);
     EXPECT_EQ(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    EXPECT_EQ(WidgetOf(1), panel);
+    EXPECT_FALSE(panel.IsGone());
+    EXPECT_EQ(test::ShownKind(1), GadgetKind::Panel);
 }
 
 TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
     ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
     InsertGadgetItem(1, -1, "Seite");
-    ASSERT_NE(CreateCheckGadget(2, 0, 0, 80, 20, "x"), 0);
+    const test::NativeWatch check(CreateCheckGadget(2, 0, 0, 80, 20, "x"));
     EndGadgetList();
     ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    EXPECT_EQ(WidgetOf(2), nullptr);
+    EXPECT_TRUE(check.IsGone());
     EXPECT_EQ(ReadGadgetState(2), 0);
-}
-
-TEST_F(GadgetNumbers, ChildWidgetsAndPagesBelongToTheirGadget) {
-    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
-    InsertGadgetItem(1, -1, "Eins");
-    ASSERT_NE(CreateListGadget(2, 0, 0, 100, 100), 0);
-    auto* panel = static_cast<QTabWidget*>(WidgetOf(1).data());
-    auto* list = static_cast<QListWidget*>(WidgetOf(2).data());
-    QWidget* window = test::WindowWidget(kWindow);
-    EXPECT_EQ(qt::ToolkitObjectOf(list->viewport()), qt::IdOf(list));
-    EXPECT_EQ(qt::ToolkitObjectOf(panel->tabBar()), qt::IdOf(panel));
-    EXPECT_EQ(qt::ToolkitObjectOf(panel->widget(0)), qt::IdOf(panel));
-    EXPECT_EQ(qt::ToolkitObjectOf(window), qt::IdOf(window));
-    QWidget stranger;
-    EXPECT_EQ(qt::ToolkitObjectOf(&stranger), 0u);
 }
 
 TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
@@ -96,11 +70,9 @@ TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
     ASSERT_NE(CreateButtonGadget(3, 0, 0, 10, 10, "b"), 0);
     ASSERT_NE(CreateButtonGadget(6, 0, 0, 10, 10, "c"), 0);
     ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "d"), 0);
-    QWidget* window = test::WindowWidget(kWindow);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
     for (const int expected : {3, 6, 9, 3}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        test::PressKey(test::Key::Tab);
         EXPECT_EQ(FocusedGadget(), expected);
     }
 }
@@ -112,17 +84,16 @@ TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
     InsertGadgetItem(1, -1, "Zwei");
     ASSERT_NE(CreateButtonGadget(3, 0, 0, 80, 24, "auf Zwei"), 0);
     EndGadgetList();
-    auto* panel = static_cast<QTabWidget*>(WidgetOf(1).data());
-    EXPECT_EQ(panel->currentIndex(), 0);
-    EXPECT_TRUE(WidgetOf(2)->isEnabled());
-    EXPECT_FALSE(WidgetOf(3)->isEnabled());
-    panel->setCurrentIndex(1);
-    EXPECT_FALSE(WidgetOf(2)->isEnabled());
-    EXPECT_TRUE(WidgetOf(3)->isVisible());
-    EXPECT_TRUE(WidgetOf(3)->isEnabled());
+    EXPECT_EQ(test::CurrentTab(1), 0);
+    EXPECT_TRUE(test::IsEnabled(2));
+    EXPECT_FALSE(test::IsEnabled(3));
+    test::ClickTab(1, 1);
+    EXPECT_FALSE(test::IsEnabled(2));
+    EXPECT_TRUE(test::IsShown(3));
+    EXPECT_TRUE(test::IsEnabled(3));
     // Back outside the panel, new gadgets go into the window itself.
     ASSERT_NE(CreateButtonGadget(4, 0, 250, 80, 24, "unten"), 0);
-    EXPECT_EQ(WidgetOf(4)->parentWidget(), test::WindowWidget(kWindow));
+    EXPECT_EQ(test::GeometryInWindow(4, kWindow), (test::Rect{0, 250, 80, 24}));
 }
 
 TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
@@ -130,17 +101,6 @@ TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
     EXPECT_EQ(BeginGadgetList(0), 0);
     EXPECT_EQ(BeginGadgetList(CreateButtonGadget(1, 0, 0, 10, 10, "x")), 0);
     EXPECT_EQ(WindowHandle(kWindow + 1), 0);
-}
-
-TEST_F(GadgetNumbers, EndToolkitClosesWindowsBeforeFonts) {
-    ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
-    Handle fontAtWindowEnd = 0;
-    QObject::connect(test::WindowWidget(kWindow), &QObject::destroyed,
-                     [&] { fontAtWindowEnd = FontHandle(0); });
-    EndToolkit();
-    EXPECT_NE(fontAtWindowEnd, 0);
-    EXPECT_EQ(FontHandle(0), 0);
-    EXPECT_EQ(WindowHandle(kWindow), 0);
 }
 
 TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
@@ -184,24 +144,16 @@ TEST(ToolkitLifetime, LeavingMainWithoutEndToolkitExitsCleanly) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(GadgetNumbers, AWindowOffTheScreenIsMovedOntoIt) {
-    ASSERT_NE(OpenFormWindow(1, 100000, 100000, 200, 100, "weit weg", kDialogWindowFlags), 0);
-    const QWidget* window = test::WindowWidget(1);
-    const QRect available = window->screen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x();
-    EXPECT_EQ(window->size(), QSize(200, 100));
-}
-
 TEST_F(GadgetNumbers, AWindowOfImpossibleSizeIsNotOpenedAndLeavesItsNumberFree) {
-    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    const QPointer<QWidget> held = test::WindowWidget(kWindow);
+    const test::NativeWatch gadget(CreateButtonGadget(1, 0, 0, 80, 24, "x"));
+    const test::NativeWatch held(WindowHandle(kWindow));
     for (const int window : {kWindow + 1, kWindow}) {
         EXPECT_EQ(OpenFormWindow(window, 0, 0, 0, 100, "x", kDialogWindowFlags), 0);
         EXPECT_FALSE(LastFailure().empty());
         EXPECT_EQ(WindowHandle(window), 0);
     }
-    EXPECT_TRUE(held.isNull());
-    EXPECT_EQ(WidgetOf(1), nullptr);
+    EXPECT_TRUE(held.IsGone());
+    EXPECT_TRUE(gadget.IsGone());
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include <QListWidget>
-
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace quillmoor::toolkit {
@@ -15,15 +13,7 @@ protected:
         ASSERT_NE(CreateListGadget(kList, 0, 0, 200, 100), 0);
     }
 
-    QListWidget& List() { return *static_cast<QListWidget*>(test::GadgetWidget(kList)); }
-
-    std::vector<std::string> Items() {
-        std::vector<std::string> items;
-        for (int index = 0; index < GadgetItemCount(kList); ++index) {
-            items.push_back(ReadGadgetItemText(kList, index));
-        }
-        return items;
-    }
+    static std::vector<std::string> Items() { return test::Items(kList); }
 };
 
 TEST_F(ListItems, AnEmptyListHasNoSelectionAndDeletesNothing) {
@@ -70,7 +60,7 @@ TEST_F(ListItems, SelectionFollowsItsItemWhenItemsAreInsertedOrDeletedBeforeIt) 
     for (const char* text : {"a", "b", "c"}) {
         InsertGadgetItem(kList, -1, text);
     }
-    List().setCurrentRow(1);
+    test::ClickAt(kList, test::ItemCentre(kList, 1));
     ASSERT_EQ(ReadGadgetState(kList), 1);
     InsertGadgetItem(kList, 0, "first");
     EXPECT_EQ(ReadGadgetState(kList), 2);
@@ -85,7 +75,7 @@ TEST_F(ListItems, DeletingTheSelectedItemLeavesNoneSelected) {
     for (const char* text : {"a", "b", "c"}) {
         InsertGadgetItem(kList, -1, text);
     }
-    List().setCurrentRow(1);
+    test::ClickAt(kList, test::ItemCentre(kList, 1));
     DeleteGadgetItem(kList, 1);
     EXPECT_EQ(ReadGadgetState(kList), -1);
     DeleteGadgetItem(kList, 1);

@@ -1,8 +1,6 @@
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
+#include <algorithm>
 
-#include "tests/support/qt/native_widgets.h"
+#include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace quillmoor::toolkit {
@@ -16,10 +14,6 @@ std::string AllBytesExcept(std::string_view left_out) {
         }
     }
     return bytes;
-}
-
-QWidget* WidgetOf(int gadget) {
-    return test::GadgetWidget(gadget);
 }
 
 using Texts = ToolkitTest;
@@ -48,7 +42,8 @@ TEST_F(Texts, EveryByteRoundTripsThroughTheEditorWithLinesEndingInCarriageReturn
     std::string expected = all;
     expected['\n'] = '\r';
     EXPECT_EQ(ReadGadgetText(1), expected);
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(1))->blockCount(), 3);
+    const std::string shown = test::ShownText(1);
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), '\n'), 2);
 }
 
 TEST_F(Texts, EditorLineEndsComeBackAsCarriageReturns) {
@@ -67,7 +62,7 @@ TEST_F(Texts, EditorLineEndsComeBackAsCarriageReturns) {
         WriteGadgetText(1, testCase.written);
         EXPECT_EQ(ReadGadgetText(1), testCase.read);
     }
-    EXPECT_EQ(static_cast<QPlainTextEdit*>(WidgetOf(1))->toPlainText(), "");
+    EXPECT_EQ(test::ShownText(1), "");
 }
 
 TEST_F(Texts, EditorHoldsLongTexts) {
@@ -82,10 +77,9 @@ TEST_F(Texts, EditorHoldsLongTexts) {
 
 TEST_F(Texts, TypedCharactersWithoutAWindows1252FormReadBackAsQuestionMarks) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
-    for (const char* typed : {"a", "\U0001F600", "\u4E2D", "o", "\u0308", "\u00F6"}) {
-        QTest::sendKeyEvent(QTest::Click, WidgetOf(1), Qt::Key_unknown, QString::fromUtf8(typed),
-                            Qt::NoModifier);
-    }
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    FocusGadget(1);
+    test::TypeText(U"a\U0001F600\u4E2Do\u0308\u00F6");
     EXPECT_EQ(ReadGadgetText(1), "a??o?\xF6");
 }
 
@@ -97,39 +91,39 @@ TEST_F(Texts, AnEmptiedTextFieldReadsEmpty) {
 
 TEST_F(Texts, ReadOnlyFieldRejectsTypingButAllowsSelecting) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "fest", TextFieldFlags::ReadOnly), 0);
-    auto* field = static_cast<QLineEdit*>(WidgetOf(1));
-    field->setFocus();
-    QTest::keyClicks(field, "xyz");
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClick(field, Qt::Key_Home);
-    QTest::keyClick(field, Qt::Key_Delete);
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    test::Click(1);
+    EXPECT_EQ(FocusedGadget(), 1);
+    test::TypeText(U"xyz");
+    test::PressKey(test::Key::Backspace);
+    test::PressKey(test::Key::Home);
+    test::PressKey(test::Key::Delete);
     EXPECT_EQ(ReadGadgetText(1), "fest");
-    QTest::keyClick(field, Qt::Key_End, Qt::ShiftModifier);
-    EXPECT_EQ(field->selectedText(), "fest");
-    EXPECT_EQ(field->focusPolicy(), Qt::StrongFocus);
+    test::PressKey(test::Key::Home);
+    test::PressKey(test::Key::End, test::kShift);
+    EXPECT_EQ(test::SelectedText(1), "fest");
 }
 
 TEST_F(Texts, EditableFieldTakesTyping) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "ab", TextFieldFlags::Editable), 0);
-    auto* field = static_cast<QLineEdit*>(WidgetOf(1));
-    QTest::keyClick(field, Qt::Key_End);
-    QTest::keyClicks(field, "c");
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    FocusGadget(1);
+    test::PressKey(test::Key::End);
+    test::TypeText(U"c");
     EXPECT_EQ(ReadGadgetText(1), "abc");
 }
 
 TEST_F(Texts, CheckBoxStartsUntickedAndTogglesOnClick) {
     ASSERT_NE(CreateCheckGadget(1, 0, 0, 100, 20, "Testobjekt"), 0);
     EXPECT_EQ(ReadGadgetState(1), 0);
-    QTest::mouseClick(WidgetOf(1), Qt::LeftButton, {}, QPoint(5, 10));
+    test::Click(1);
     EXPECT_EQ(ReadGadgetState(1), 1);
 }
 
 TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
     ASSERT_NE(CreateButtonGadget(2, 0, 30, 100, 20, "Knopf"), 0);
-    QWidget* window = test::WindowWidget(kWindow);
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
     EXPECT_EQ(FocusedGadget(), -1);
     FocusGadget(2);
     EXPECT_EQ(FocusedGadget(), 2);
@@ -138,16 +132,15 @@ TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
 }
 
 // Rewriting the text an untouched editor already shows leaves the editor alone, cursor and
-// all; text the user typed is always replaced.
+// all (what is typed next lands at the end); text the user typed is always replaced.
 TEST_F(Texts, TheSameTextAgainKeepsAnUntouchedEditorAndReplacesATypedOne) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
-    auto* editor = static_cast<QPlainTextEdit*>(WidgetOf(1));
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
     WriteGadgetText(1, "eins\rzwei\r");
-    editor->moveCursor(QTextCursor::End);
+    FocusGadget(1);
+    test::PressKey(test::Key::End, test::kControl);
     WriteGadgetText(1, "eins\rzwei\r");
-    EXPECT_EQ(editor->textCursor().position(), 10);
-
-    QTest::keyClicks(editor, "drei");
+    test::TypeText(U"drei");
     ASSERT_EQ(ReadGadgetText(1), "eins\rzwei\rdrei");
     WriteGadgetText(1, "eins\rzwei\r");
     EXPECT_EQ(ReadGadgetText(1), "eins\rzwei\r");

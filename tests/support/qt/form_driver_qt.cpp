@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -49,12 +50,16 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_Left;
         case Key::Right:
             return Qt::Key_Right;
+        case Key::Home:
+            return Qt::Key_Home;
         case Key::End:
             return Qt::Key_End;
         case Key::Delete:
             return Qt::Key_Delete;
         case Key::Backspace:
             return Qt::Key_Backspace;
+        case Key::Space:
+            return Qt::Key_Space;
         case Key::SelectAll:
             return Qt::Key_A;
     }
@@ -379,14 +384,37 @@ void ClearFocus(int window) {
     }
 }
 
-Rect GeometryOnPage(int gadget, int panel, int page) {
+namespace {
+
+Rect GeometryWithin(int gadget, const QWidget* container) {
     QWidget* widget = GadgetWidget(gadget);
-    QWidget* container = panel < 0 ? WindowWidget(0) : PanelWidget(panel)->widget(page);
-    if (!container->isAncestorOf(widget)) {
+    if (widget == nullptr || container == nullptr || widget->parentWidget() != container) {
         return {-1, -1, -1, -1};
     }
-    const QPoint corner = widget->mapTo(container, QPoint(0, 0));
-    return {corner.x(), corner.y(), widget->width(), widget->height()};
+    return {widget->x(), widget->y(), widget->width(), widget->height()};
+}
+
+}  // namespace
+
+Rect GeometryOnPage(int gadget, int panel, int page) {
+    return GeometryWithin(gadget, PanelWidget(panel)->widget(page));
+}
+
+Rect GeometryInWindow(int gadget, int window) {
+    return GeometryWithin(gadget, WindowWidget(window));
+}
+
+struct NativeWatch::Pointer {
+    QPointer<QWidget> widget;
+};
+
+NativeWatch::NativeWatch(toolkit::Handle handle)
+    : pointer_(new Pointer{reinterpret_cast<QWidget*>(handle)}) {}
+
+NativeWatch::~NativeWatch() = default;
+
+bool NativeWatch::IsGone() const {
+    return pointer_->widget.isNull();
 }
 
 bool IsReadOnly(int gadget) {

@@ -1,0 +1,58 @@
+// What only the Qt realisation shows of the number spaces: which widget input on an inner
+// widget is traced to, the order in which EndToolkit() destroys, and the window's place on
+// the offscreen screen.
+
+#include <QListWidget>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "tests/support/qt/native_widgets.h"
+#include "tests/toolkit/toolkit_fixture.h"
+#include "toolkit/qt/native_objects.h"
+
+namespace quillmoor::toolkit {
+namespace {
+
+QWidget* WidgetOf(int gadget) {
+    return test::GadgetWidget(gadget);
+}
+
+using GadgetNumbersQt = ToolkitTest;
+
+TEST_F(GadgetNumbersQt, ChildWidgetsAndPagesBelongToTheirGadget) {
+    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+    InsertGadgetItem(1, -1, "Eins");
+    ASSERT_NE(CreateListGadget(2, 0, 0, 100, 100), 0);
+    auto* panel = static_cast<QTabWidget*>(WidgetOf(1));
+    auto* list = static_cast<QListWidget*>(WidgetOf(2));
+    QWidget* window = test::WindowWidget(kWindow);
+    EXPECT_EQ(qt::ToolkitObjectOf(list->viewport()), qt::IdOf(list));
+    EXPECT_EQ(qt::ToolkitObjectOf(panel->tabBar()), qt::IdOf(panel));
+    EXPECT_EQ(qt::ToolkitObjectOf(panel->widget(0)), qt::IdOf(panel));
+    EXPECT_EQ(qt::ToolkitObjectOf(window), qt::IdOf(window));
+    QWidget stranger;
+    EXPECT_EQ(qt::ToolkitObjectOf(&stranger), 0u);
+}
+
+TEST_F(GadgetNumbersQt, EndToolkitClosesWindowsBeforeFonts) {
+    ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);
+    Handle fontAtWindowEnd = 0;
+    QObject::connect(test::WindowWidget(kWindow), &QObject::destroyed,
+                     [&] { fontAtWindowEnd = FontHandle(0); });
+    EndToolkit();
+    EXPECT_NE(fontAtWindowEnd, 0);
+    EXPECT_EQ(FontHandle(0), 0);
+    EXPECT_EQ(WindowHandle(kWindow), 0);
+}
+
+TEST_F(GadgetNumbersQt, AWindowOffTheScreenIsMovedOntoIt) {
+    ASSERT_NE(OpenFormWindow(1, 100000, 100000, 200, 100, "weit weg", kDialogWindowFlags), 0);
+    const QWidget* window = test::WindowWidget(1);
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x();
+    EXPECT_EQ(window->size(), QSize(200, 100));
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit
