@@ -97,12 +97,12 @@ void Control::SetColour(ColourType type, Colour colour) {
         text_ = colour;
     } else {
         background_ = colour;
-        if (backgroundBrush_ != nullptr) {
-            DeleteObject(backgroundBrush_);
-            backgroundBrush_ = nullptr;
-        }
-        if (colour != -1 && kind_ != GadgetKind::Editor) {
-            backgroundBrush_ = CreateSolidBrush(static_cast<COLORREF>(colour));
+        const HBRUSH replaced = backgroundBrush_;
+        backgroundBrush_ = colour != -1 && kind_ != GadgetKind::Editor
+                               ? CreateSolidBrush(static_cast<COLORREF>(colour))
+                               : nullptr;
+        if (replaced != nullptr) {
+            DeleteObject(replaced);
         }
     }
     if (kind_ == GadgetKind::Editor) {

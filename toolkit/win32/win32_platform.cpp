@@ -1,7 +1,6 @@
 #include "toolkit/win32/win32_platform.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/form_frame.h"
