@@ -198,6 +198,13 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
         happenings_.TabRowReleased(Id(), message == WM_LBUTTONUP);
         return result;
     }
+    // The rich edit control types a soft line break, a vertical tab, on Shift+Return; the
+    // editor's lines end in paragraphs only.
+    if (kind_ == GadgetKind::Editor && message == WM_KEYDOWN && wParam == VK_RETURN &&
+        GetKeyState(VK_SHIFT) < 0 && (GetWindowLongW(window_, GWL_STYLE) & ES_READONLY) == 0) {
+        SendMessageW(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
+        return 0;
+    }
     if (message == WM_NCDESTROY) {
         RemovePropW(window_, kControlProperty);
         RemoveWindowSubclass(window_, ControlProc, kSubclassId);
