@@ -1,0 +1,95 @@
+
+#include <string>
+
+#include "tests/win32/win32_form_fixture.h"
+
+namespace quillmoor::toolkit::win32 {
+namespace {
+
+using app::GadgetId;
+
+struct NativeRow {
+    int gadget;
+    const wchar_t* className;
+    const char* text;  // what ReadGadgetText gives; nullptr where it gives nothing
+    DWORD style;       // bits the control must have; scroll bars come and go with the content
+};
+
+// The class names are those Windows registers; the editor may be either rich edit version.
+const NativeRow kNativeRows[] = {
+    {GadgetId::Panel, WC_TABCONTROLW, nullptr, WS_TABSTOP},
+    {GadgetId::ClassNameLabel, L"Edit", "Klassen-Name", ES_READONLY | ES_AUTOHSCROLL},
+    {GadgetId::ClassName, L"Edit", "TestKlasse", ES_AUTOHSCROLL},
+    {GadgetId::StructureNameLabel, L"Edit", "Struktur-Name", ES_READONLY},
+    {GadgetId::StructureName, L"Edit", "TestStruktur", ES_AUTOHSCROLL},
+    {GadgetId::ConstructorHeadLabel, L"Edit", "Create Befehl", ES_READONLY},
+    {GadgetId::ConstructorHead, L"Edit", "New_TestKlasse()", ES_AUTOHSCROLL},
+    {GadgetId::MethodTableLabelLabel, L"Edit", "VTABLE Name", ES_READONLY},
+    {GadgetId::MethodTableLabel, L"Edit", "Test_Methoden", ES_AUTOHSCROLL},
+    {GadgetId::CreateTestObject, L"Button", nullptr, BS_AUTOCHECKBOX},
+    {GadgetId::Methods, L"ListBox", nullptr, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
+    {GadgetId::MethodsLabel, L"Edit", "Methoden", ES_READONLY},
+    {GadgetId::AttributesLabel, L"Edit", "Attribute", ES_READONLY},
+    {GadgetId::Attributes, L"ListBox", nullptr, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
+    {GadgetId::MethodEntry, L"Edit", "Test.l(a,b)", ES_AUTOHSCROLL},
+    {GadgetId::AddMethod, L"Button", nullptr, BS_PUSHBUTTON},
+    {GadgetId::AttributeEntry, L"Edit", "ID.l", ES_AUTOHSCROLL},
+    {GadgetId::AddAttribute, L"Button", nullptr, BS_PUSHBUTTON},
+    {GadgetId::Output, L"RichEdit20A", "", ES_MULTILINE | ES_NOHIDESEL},
+};
+
+using MainFormWin32 = Win32FormTest;
+
+TEST_F(MainFormWin32, BuildsEveryWidgetAsItsNativeControl) {
+    for (const NativeRow& row : kNativeRows) {
+        SCOPED_TRACE(row.gadget);
+        const HWND control = NativeOf(row.gadget);
+        ASSERT_TRUE(IsWindow(control));
+        EXPECT_EQ(ClassOf(control), row.className);
+        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & row.style, row.style);
+        if (row.text != nullptr) {
+            EXPECT_EQ(ReadGadgetText(row.gadget), row.text);
+        }
+    }
+}
+
+TEST_F(MainFormWin32, WindowHasExactlyTheAskedClientAreaAndNoSizingFrame) {
+    RECT client;
+    ASSERT_TRUE(GetClientRect(MainWindow(), &client));
+    EXPECT_EQ(client.right - client.left, 562);
+    EXPECT_EQ(client.bottom - client.top, 391);
+    const auto style = static_cast<DWORD>(GetWindowLongW(MainWindow(), GWL_STYLE));
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_TRUE(IsWindowVisible(MainWindow()));
+}
+
+TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
+    const HWND first = GetParent(NativeOf(GadgetId::ClassName));
+    const HWND second = GetParent(NativeOf(GadgetId::Methods));
+    const HWND third = GetParent(NativeOf(GadgetId::Output));
+    EXPECT_TRUE(IsWindowVisible(first) && IsWindowEnabled(first));
+    for (const HWND hidden : {second, third}) {
+        EXPECT_FALSE(IsWindowVisible(hidden) || IsWindowEnabled(hidden));
+    }
+    RECT display;
+    GetClientRect(NativeOf(GadgetId::Panel), &display);
+    TabCtrl_AdjustRect(NativeOf(GadgetId::Panel), FALSE, &display);
+    RECT page;
+    GetWindowRect(first, &page);
+    MapWindowPoints(nullptr, NativeOf(GadgetId::Panel), reinterpret_cast<POINT*>(&page), 2);
+    EXPECT_TRUE(EqualRect(&page, &display));
+}
+
+// Courier at 10 points is 13 pixels high on a screen of 96 dots per inch.
+TEST_F(MainFormWin32, StyledWidgetsShowTheLoadedFont) {
+    LOGFONTW font{};
+    const auto shown =
+        reinterpret_cast<HFONT>(SendMessageW(NativeOf(GadgetId::MethodEntry), WM_GETFONT, 0, 0));
+    ASSERT_NE(GetObjectW(shown, sizeof font, &font), 0);
+    EXPECT_EQ(font.lfHeight, -13);
+    EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier");
+}
+
+}  // namespace
+}  // namespace quillmoor::toolkit::win32

@@ -1,0 +1,134 @@
+#include "toolkit/win32/containers.h"
+
+#include <array>
+#include <iterator>
+#include <string_view>
+
+#include "toolkit/win32/control.h"
+
+namespace quillmoor::toolkit::win32 {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"QuillmoorForm";
+constexpr wchar_t kPageClass[] = L"QuillmoorPage";
+constexpr wchar_t kFocusProperty[] = L"Quillmoor.Focus";
+
+FormListener* ListenerOf(HWND window) {
+    return reinterpret_cast<FormListener*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// A form gives the focus back to the control that had it when the form was last left, as a
+// dialog does; DefWindowProc would leave it on the form itself. True when it did.
+bool KeepFocusAcrossActivation(HWND form, WPARAM activation) {
+    if (LOWORD(activation) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(form, focused)) {
+            SetPropW(form, kFocusProperty, focused);
+        }
+        return false;
+    }
+    const auto kept = static_cast<HWND>(RemovePropW(form, kFocusProperty));
+    if (kept == nullptr || !IsWindow(kept) || !IsChild(form, kept)) {
+        return false;
+    }
+    SetFocus(kept);
+    return true;
+}
+
+LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE: {
+            const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            SetWindowLongPtrW(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+            break;
+        }
+        case WM_COMMAND:
+            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
+                control->Command(HIWORD(wParam));
+                return 0;
+            }
+            break;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (Control* control = ControlOf(header->hwndFrom)) {
+                return control->Notify(*header);
+            }
+            break;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX: {
+            const LRESULT defaultBrush = DefWindowProcW(window, message, wParam, lParam);
+            const Control* control = ControlOf(reinterpret_cast<HWND>(lParam));
+            return control == nullptr
+                       ? defaultBrush
+                       : control->AnswerColourRequest(reinterpret_cast<HDC>(wParam), defaultBrush);
+        }
+        case WM_CLOSE:
+            if (FormListener* listener = ListenerOf(window)) {
+                listener->CloseRequested(window);
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (ListenerOf(window) != nullptr && KeepFocusAcrossActivation(window, wParam)) {
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED:
+            if (FormListener* listener = ListenerOf(window)) {
+                listener->DpiChanged(window, HIWORD(wParam),
+                                     *reinterpret_cast<const RECT*>(lParam));
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Registered once per process, on first use; the form carries the program's icon.
+void RegisterClasses() {
+    static const bool registered = [] {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW form{};
+        form.cbSize = sizeof form;
+        form.lpfnWndProc = ContainerProc;
+        form.hInstance = instance;
+        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        form.lpszClassName = kFormClass;
+        RegisterClassExW(&form);
+        WNDCLASSEXW page = form;
+        page.lpszClassName = kPageClass;
+        RegisterClassExW(&page);
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+HWND CreateForm(const wchar_t* title, FormListener& listener) {
+    RegisterClasses();
+    return CreateWindowExW(kFormExStyle, kFormClass, title, kFormStyle, 0, 0, 0, 0, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), &listener);
+}
+
+HWND CreatePage(HWND panel) {
+    RegisterClasses();
+    return CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"",
+                           WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DISABLED, 0, 0, 0, 0,
+                           panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool IsForm(HWND window) {
+    std::array<wchar_t, std::size(kFormClass) + 1> name{};
+    return GetClassNameW(window, name.data(), static_cast<int>(name.size())) > 0 &&
+           std::wstring_view(name.data()) == kFormClass;
+}
+
+}  // namespace quillmoor::toolkit::win32

@@ -1,0 +1,116 @@
+#include "toolkit/win32/rich_edit.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillmoor::toolkit::win32 {
+
+namespace {
+
+constexpr UINT kUtf16CodePage = 1200;
+constexpr LPARAM kNoLengthLimit = 0x7FFFFFFE;
+constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL |
+                               ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
+                               ES_WANTRETURN;
+
+// The version-1 control knows neither Unicode text messages nor a plain-text mode: it takes
+// and gives text with CR LF line ends through the window text.
+bool IsVersionOne(HWND editor) {
+    std::array<wchar_t, 32> name{};
+    GetClassNameW(editor, name.data(), static_cast<int>(name.size()));
+    return lstrcmpiW(name.data(), kRichEditClasses[1].className) == 0;
+}
+
+std::wstring WithLineEnds(std::wstring_view text, std::wstring_view lineEnd) {
+    std::wstring native;
+    native.reserve(text.size());
+    for (const wchar_t unit : text) {
+        if (unit == L'\n') {
+            native += lineEnd;
+        } else {
+            native.push_back(unit);
+        }
+    }
+    return native;
+}
+
+// CR, CR LF and LF each end one line.
+std::wstring WithNewlines(std::wstring_view native) {
+    std::wstring text;
+    text.reserve(native.size());
+    for (std::size_t index = 0; index < native.size(); ++index) {
+        if (native[index] == L'\r') {
+            text.push_back(L'\n');
+            if (index + 1 < native.size() && native[index + 1] == L'\n') {
+                ++index;
+            }
+        } else {
+            text.push_back(native[index]);
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
+    for (const RichEditClass& candidate : classes) {
+        if (LoadLibraryW(candidate.library) == nullptr) {
+            continue;
+        }
+        const HWND editor =
+            CreateWindowExW(WS_EX_CLIENTEDGE, candidate.className, L"", kEditorStyle, 0, 0, 0, 0,
+                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (editor == nullptr) {
+            continue;
+        }
+        if (!IsVersionOne(editor)) {
+            SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
+        }
+        SendMessageW(editor, EM_EXLIMITTEXT, 0, kNoLengthLimit);
+        return editor;
+    }
+    return nullptr;
+}
+
+void SetRichEditText(HWND editor, std::wstring_view text) {
+    if (IsVersionOne(editor)) {
+        SetWindowTextW(editor, WithLineEnds(text, L"\r\n").c_str());
+    } else {
+        SETTEXTEX how{ST_DEFAULT, kUtf16CodePage};
+        const std::wstring native = WithLineEnds(text, L"\r");
+        SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                     reinterpret_cast<LPARAM>(native.c_str()));
+    }
+    // The caret and the view start at the top, where a reader starts.
+    SendMessageW(editor, EM_SETSEL, 0, 0);
+    SendMessageW(editor, EM_SCROLLCARET, 0, 0);
+    SendMessageW(editor, EM_SETMODIFY, FALSE, 0);
+}
+
+std::wstring RichEditText(HWND editor) {
+    std::wstring native;
+    if (IsVersionOne(editor)) {
+        native.resize(static_cast<std::size_t>(GetWindowTextLengthW(editor)) + 1);
+        native.resize(static_cast<std::size_t>(
+            GetWindowTextW(editor, native.data(), static_cast<int>(native.size()))));
+        return WithNewlines(native);
+    }
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, kUtf16CodePage};
+    const auto count =
+        SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    if (count <= 0) {
+        return {};
+    }
+    native.resize(static_cast<std::size_t>(count) + 1);
+    GETTEXTEX how{};
+    how.cb = static_cast<DWORD>(native.size() * sizeof(wchar_t));
+    how.flags = GT_DEFAULT;
+    how.codepage = kUtf16CodePage;
+    const auto copied = SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                                     reinterpret_cast<LPARAM>(native.data()));
+    native.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+    return WithNewlines(native);
+}
+
+}  // namespace quillmoor::toolkit::win32

@@ -1,0 +1,31 @@
+#pragma once
+
+// The editor: a plain-text rich edit control, from riched20.dll where Windows has it and from
+// the older riched32.dll where not. Its lines end with a lone CR inside.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "toolkit/win32/windows_api.h"
+
+namespace quillmoor::toolkit::win32 {
+
+// The window classes tried, newest first, each with the library that registers it.
+struct RichEditClass {
+    const wchar_t* library;
+    const wchar_t* className;
+};
+inline constexpr RichEditClass kRichEditClasses[] = {
+    {L"riched20.dll", L"RichEdit20A"},
+    {L"riched32.dll", L"RichEdit"},
+};
+
+// nullptr when no class of the list can be loaded and made.
+HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes);
+
+// Texts with '\n' line ends, as the toolkit's core gives and takes them.
+void SetRichEditText(HWND editor, std::wstring_view text);
+std::wstring RichEditText(HWND editor);
+
+}  // namespace quillmoor::toolkit::win32
