@@ -1,5 +1,9 @@
 #include "toolkit/win32/containers.h"
 
+#include <array>
+#include <iterator>
+#include <string_view>
+
 #include "toolkit/win32/control.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -8,9 +12,28 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"QuillmoorForm";
 constexpr wchar_t kPageClass[] = L"QuillmoorPage";
+constexpr wchar_t kFocusProperty[] = L"Quillmoor.Focus";
 
 FormListener* ListenerOf(HWND window) {
     return reinterpret_cast<FormListener*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+// A form gives the focus back to the control that had it when the form was last left, as a
+// dialog does; DefWindowProc would leave it on the form itself. True when it did.
+bool KeepFocusAcrossActivation(HWND form, WPARAM activation) {
+    if (LOWORD(activation) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(form, focused)) {
+            SetPropW(form, kFocusProperty, focused);
+        }
+        return false;
+    }
+    const auto kept = static_cast<HWND>(RemovePropW(form, kFocusProperty));
+    if (kept == nullptr || !IsWindow(kept) || !IsChild(form, kept)) {
+        return false;
+    }
+    SetFocus(kept);
+    return true;
 }
 
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,6 +69,11 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CLOSE:
             if (FormListener* listener = ListenerOf(window)) {
                 listener->CloseRequested(window);
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (ListenerOf(window) != nullptr && KeepFocusAcrossActivation(window, wParam)) {
                 return 0;
             }
             break;
@@ -95,6 +123,12 @@ HWND CreatePage(HWND panel) {
     return CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"",
                            WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DISABLED, 0, 0, 0, 0,
                            panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+bool IsForm(HWND window) {
+    std::array<wchar_t, std::size(kFormClass) + 1> name{};
+    return GetClassNameW(window, name.data(), static_cast<int>(name.size())) > 0 &&
+           std::wstring_view(name.data()) == kFormClass;
 }
 
 }  // namespace quillmoor::toolkit::win32

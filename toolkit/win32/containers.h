@@ -25,5 +25,6 @@ inline constexpr DWORD kFormExStyle = 0;
 HWND CreateForm(const wchar_t* title, FormListener& listener);
 // Hidden and disabled, over the tab panel's display area once shown.
 HWND CreatePage(HWND panel);
+bool IsForm(HWND window);
 
 }  // namespace quillmoor::toolkit::win32

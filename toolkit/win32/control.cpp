@@ -55,8 +55,8 @@ void Control::Command(WORD code) {
                 happenings_.FocusOut(Id());
             }
             break;
-        // The list box says LBN_SELCHANGE on every release of the button, whether the
-        // selection moved or not.
+        // The list box may say LBN_SELCHANGE on a release of the button that moved nothing;
+        // the selection is compared with the one before the input.
         case GadgetKind::List:
             if (code == LBN_SELCHANGE) {
                 const int selected = static_cast<int>(SendMessageW(window_, LB_GETCURSEL, 0, 0));
@@ -159,11 +159,20 @@ bool Control::OnTabRow(LPARAM point) const {
 LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
     if (kind_ == GadgetKind::List) {
         switch (message) {
+            case WM_KEYDOWN:
+                SelectionSettled();
+                break;
+            // The press selects the item under the pointer; the list would say so only on the
+            // release, after a drag that the press began.
             case WM_LBUTTONDOWN:
-            case WM_RBUTTONDOWN:
+            case WM_RBUTTONDOWN: {
+                SelectionSettled();
                 happenings_.ListPressed(Id(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
                                         message == WM_LBUTTONDOWN, IsShiftOrControl(wParam));
-                break;
+                const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+                Command(LBN_SELCHANGE);
+                return result;
+            }
             case WM_MOUSEMOVE:
                 happenings_.ListMoved(Id(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
                 break;
@@ -175,6 +184,7 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
             // click already did.
             case WM_LBUTTONDBLCLK:
             case WM_RBUTTONDBLCLK: {
+                SelectionSettled();
                 const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
                 happenings_.ListDoubleClicked(Id(), message == WM_LBUTTONDBLCLK);
                 return result;

@@ -35,13 +35,12 @@ public:
     // Places and sizes the control for the density of its window, with its font.
     void Lay(int dpi);
 
-    // A list's selection as last reported, kept in step when the toolkit changes it.
-    void SelectionSettled();
-
     LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     void ApplyEditorColours() const;
+    // Takes a list's selection as the one to compare the next LBN_SELCHANGE with.
+    void SelectionSettled();
     bool OnTabRow(LPARAM point) const;
 
     HWND window_;

@@ -1,18 +1,16 @@
 #pragma once
 
-// How the toolkit reads the thread's messages: which are the user's input, and the shortcut
-// code a key press makes with the modifiers held at that moment.
+// How the toolkit reads the thread's messages: the one message loop of the program, run while
+// it waits for an event, and by a test driver after it has posted its input.
 
-#include <cstdint>
-
+#include "toolkit/core/platform.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace quillmoor::toolkit::win32 {
 
-bool IsUserInput(UINT message);
-bool IsKeyPress(UINT message);
-// The virtual-key code plus the toolkit's modifier bits. The keypad's Enter is VK_RETURN with
-// the extended-key flag, and so the same code as the main Return key.
-std::int32_t ShortcutOf(const MSG& keyPress);
+// Handles every message pending for the thread. Each input is first reported to happenings,
+// and a key press goes to the core before its window sees it: a key the core takes is never
+// translated into characters nor dispatched.
+void DeliverPendingMessages(Happenings& happenings);
 
 }  // namespace quillmoor::toolkit::win32

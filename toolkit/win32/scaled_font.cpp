@@ -15,6 +15,17 @@ int SystemDpi() {
     return dpi;
 }
 
+// GDI follows this hint only where the system lacks the face: a stand-in for a typewriter face
+// then keeps its columns.
+BYTE PitchAndFamilyOf(const std::wstring& family) {
+    for (const wchar_t* fixed : {L"Courier", L"Courier New", L"Lucida Console", L"Consolas"}) {
+        if (lstrcmpiW(family.c_str(), fixed) == 0) {
+            return FIXED_PITCH | FF_MODERN;
+        }
+    }
+    return DEFAULT_PITCH | FF_DONTCARE;
+}
+
 }  // namespace
 
 ScaledFont::ScaledFont(LOGFONTW description, int describedAtDpi, HFONT stock)
@@ -47,7 +58,7 @@ std::optional<ScaledFont> ScaledFont::OfFamily(const std::wstring& family, int p
     description.lfOutPrecision = OUT_DEFAULT_PRECIS;
     description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    description.lfPitchAndFamily = PitchAndFamilyOf(family);
     family.copy(description.lfFaceName, family.size());
     ScaledFont font(description, kPointsPerInch, nullptr);
     if (font.At(kLayoutDpi) == nullptr) {

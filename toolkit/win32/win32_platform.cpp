@@ -145,18 +145,25 @@ void Win32Platform::DestroyGadget(NativeId gadget) {
 
 NativeId Win32Platform::InsertTab(NativeId panel, int index, const std::u16string& caption) {
     const HWND tabs = WindowOf(panel);
+    const HWND page = CreatePage(tabs);
+    if (page == nullptr) {
+        return 0;
+    }
+    // The tab's own data names its page.
     std::wstring text = NativeText(caption);
     TCITEMW item{};
-    item.mask = TCIF_TEXT;
+    item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = text.data();
+    item.lParam = reinterpret_cast<LPARAM>(page);
     if (SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&item)) < 0) {
+        DestroyWindow(page);
         return 0;
     }
     if (TabCtrl_GetCurSel(tabs) < 0) {
         TabCtrl_SetCurSel(tabs, 0);
     }
-    return IdOf(CreatePage(tabs));
+    return IdOf(page);
 }
 
 void Win32Platform::ShowPage(NativeId page, bool shown) {
@@ -178,12 +185,10 @@ void Win32Platform::InsertItem(NativeId list, int index, const std::u16string& t
     const std::wstring item = NativeText(text);
     SendMessageW(WindowOf(list), LB_INSERTSTRING, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(item.c_str()));
-    ControlAt(list)->SelectionSettled();
 }
 
 void Win32Platform::RemoveItem(NativeId list, int index) {
     SendMessageW(WindowOf(list), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    ControlAt(list)->SelectionSettled();
 }
 
 int Win32Platform::ItemCount(NativeId list) const {
@@ -204,7 +209,6 @@ std::u16string Win32Platform::ItemText(NativeId list, int index) const {
 
 void Win32Platform::ClearSelection(NativeId list) {
     SendMessageW(WindowOf(list), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    ControlAt(list)->SelectionSettled();
 }
 
 void Win32Platform::SetText(NativeId gadget, const std::u16string& text) {
@@ -326,26 +330,7 @@ void Win32Platform::HandleInput(bool wait) {
     if (wait) {
         MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        Deliver(message);
-    }
-}
-
-// Keys go to the core before the window sees them: a key the core takes is never translated
-// into characters nor dispatched.
-void Win32Platform::Deliver(MSG& message) {
-    if (IsUserInput(message.message)) {
-        happenings_.InputArrived();
-    }
-    if (IsKeyPress(message.message)) {
-        const NativeId target = ToolkitObjectOf(message.hwnd);
-        if (target != 0 && happenings_.KeyPressed(target, ShortcutOf(message))) {
-            return;
-        }
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    DeliverPendingMessages(happenings_);
 }
 
 void Win32Platform::CloseRequested(HWND form) {
@@ -381,15 +366,6 @@ Control* Win32Platform::ControlAt(NativeId gadget) const {
 
 void Win32Platform::ForgetDestroyed() {
     std::erase_if(controls_, [](const auto& entry) { return IsWindow(entry.first) == FALSE; });
-}
-
-NativeId Win32Platform::ToolkitObjectOf(HWND window) const {
-    for (; window != nullptr; window = GetParent(window)) {
-        if (controls_.contains(window) || forms_.contains(window)) {
-            return IdOf(window);
-        }
-    }
-    return 0;
 }
 
 }  // namespace win32

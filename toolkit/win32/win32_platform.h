@@ -58,9 +58,6 @@ private:
     Control* ControlAt(NativeId gadget) const;
     // Drops the records of controls whose windows are gone.
     void ForgetDestroyed();
-    // The control or form that a message to window concerns, 0 when none of ours.
-    NativeId ToolkitObjectOf(HWND window) const;
-    void Deliver(MSG& message);
 
     Happenings& happenings_;
     ScaledFont dialogFont_;
