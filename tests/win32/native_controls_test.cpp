@@ -33,17 +33,39 @@ TEST_F(NativeControls, EveryByteRoundTripsThroughFieldItemAndEditor) {
     EXPECT_EQ(ReadGadgetText(GadgetId::Output), editorBytes);
 }
 
+// The brush the form paints the control's background with.
+HGDIOBJ BackgroundBrushOf(int gadget) {
+    const HWND control = NativeOf(gadget);
+    const UINT request = ClassOf(control) == L"ListBox" ? WM_CTLCOLORLISTBOX : WM_CTLCOLOREDIT;
+    const HDC context = CreateCompatibleDC(nullptr);
+    const auto brush = reinterpret_cast<HGDIOBJ>(SendMessageW(GetParent(control), request,
+                                                              reinterpret_cast<WPARAM>(context),
+                                                              reinterpret_cast<LPARAM>(control)));
+    DeleteDC(context);
+    return brush;
+}
+
+// Wine counts no GDI objects, so each replaced brush is checked to be gone as well.
 TEST_F(NativeControls, ColourChangesLeaveNoBrushBehind) {
     const HANDLE process = GetCurrentProcess();
-    SetGadgetColour(GadgetId::ClassName, ColourType::Background, RGB(1, 2, 3));
     const DWORD before = GetGuiResources(process, GR_GDIOBJECTS);
+    for (int gadget : {GadgetId::ClassName, GadgetId::Methods}) {
+        SCOPED_TRACE(gadget);
+        SetGadgetColour(gadget, ColourType::Background, RGB(1, 2, 3));
+        const HGDIOBJ first = BackgroundBrushOf(gadget);
+        SetGadgetColour(gadget, ColourType::Background, RGB(4, 5, 6));
+        EXPECT_EQ(GetObjectType(first), 0u);
+        const HGDIOBJ second = BackgroundBrushOf(gadget);
+        ASSERT_EQ(GetObjectType(second), static_cast<DWORD>(OBJ_BRUSH));
+        SetGadgetColour(gadget, ColourType::Background, kDefaultColour);
+        EXPECT_EQ(GetObjectType(second), 0u);
+    }
     for (int round = 0; round < 50; ++round) {
         for (int gadget : {GadgetId::ClassName, GadgetId::Methods, GadgetId::Output}) {
             SetGadgetColour(gadget, ColourType::Background, RGB(round, 255, 230));
             SetGadgetColour(gadget, ColourType::Background, kDefaultColour);
         }
     }
-    SetGadgetColour(GadgetId::ClassName, ColourType::Background, RGB(1, 2, 3));
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), before);
 }
 

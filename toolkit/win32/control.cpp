@@ -97,12 +97,12 @@ void Control::SetColour(ColourType type, Colour colour) {
         text_ = colour;
     } else {
         background_ = colour;
-        if (backgroundBrush_ != nullptr) {
-            DeleteObject(backgroundBrush_);
-            backgroundBrush_ = nullptr;
-        }
-        if (colour != -1 && kind_ != GadgetKind::Editor) {
-            backgroundBrush_ = CreateSolidBrush(static_cast<COLORREF>(colour));
+        const HBRUSH replaced = backgroundBrush_;
+        backgroundBrush_ = colour != -1 && kind_ != GadgetKind::Editor
+                               ? CreateSolidBrush(static_cast<COLORREF>(colour))
+                               : nullptr;
+        if (replaced != nullptr) {
+            DeleteObject(replaced);
         }
     }
     if (kind_ == GadgetKind::Editor) {
@@ -197,6 +197,13 @@ LRESULT Control::Subclassed(UINT message, WPARAM wParam, LPARAM lParam) {
         const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
         happenings_.TabRowReleased(Id(), message == WM_LBUTTONUP);
         return result;
+    }
+    // The rich edit control types a soft line break, a vertical tab, on Shift+Return; the
+    // editor's lines end in paragraphs only.
+    if (kind_ == GadgetKind::Editor && message == WM_KEYDOWN && wParam == VK_RETURN &&
+        GetKeyState(VK_SHIFT) < 0 && (GetWindowLongW(window_, GWL_STYLE) & ES_READONLY) == 0) {
+        SendMessageW(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
+        return 0;
     }
     if (message == WM_NCDESTROY) {
         RemovePropW(window_, kControlProperty);

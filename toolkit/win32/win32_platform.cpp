@@ -1,7 +1,6 @@
 #include "toolkit/win32/win32_platform.h"
 
 #include <algorithm>
-#include <iterator>
 #include <vector>
 
 #include "toolkit/win32/caption_fit.h"
