@@ -81,6 +81,35 @@ TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
+// Wine's dialog font is wider than the one the form was laid out with; its captions still show
+// their whole texts, at the layout's density and at twice that.
+TEST_F(MainFormWin32, EveryCaptionShowsItsWholeTextAtEitherDensity) {
+    RECT outer;
+    GetWindowRect(MainWindow(), &outer);
+    for (const int dpi : {96, 192}) {
+        SCOPED_TRACE(dpi);
+        SendMessageW(MainWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&outer));
+        for (const NativeRow& row : kNativeRows) {
+            if ((row.style & ES_READONLY) == 0) {
+                continue;
+            }
+            SCOPED_TRACE(row.text);
+            const HWND field = NativeOf(row.gadget);
+            const std::string_view caption = row.text;
+            const std::wstring text(caption.begin(), caption.end());
+            const HDC context = GetDC(field);
+            SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
+            SIZE extent{};
+            GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+            ReleaseDC(field, context);
+            RECT room{};
+            SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+            EXPECT_LT(extent.cx, room.right - room.left);
+        }
+    }
+}
+
 // Courier at 10 points is 13 pixels high on a screen of 96 dots per inch.
 TEST_F(MainFormWin32, StyledWidgetsShowTheLoadedFont) {
     LOGFONTW font{};

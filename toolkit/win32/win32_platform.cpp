@@ -1,7 +1,9 @@
 #include "toolkit/win32/win32_platform.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "toolkit/win32/caption_fit.h"
 #include "toolkit/win32/dpi.h"
 #include "toolkit/win32/form_frame.h"
 #include "toolkit/win32/input_messages.h"
@@ -53,6 +55,7 @@ HWND CreateNative(HWND parent, const GadgetSpec& spec) {
                             WS_EX_CLIENTEDGE, text);
             // 0 lifts the limit of 32767 characters to the largest the control can hold.
             SendMessageW(field, EM_SETLIMITTEXT, 0, 0);
+            KeepCaptionWhole(field);
             return field;
         }
         case GadgetKind::Check:
@@ -345,10 +348,13 @@ void Win32Platform::DpiChanged(HWND form, int dpi, const RECT& suggested) {
         if (GetAncestor(window, GA_ROOT) != form || control->Kind() != GadgetKind::Panel) {
             continue;
         }
+        // A page fitted comes to the top: fitting them last to first keeps their order.
+        std::vector<HWND> pages;
         for (HWND page = GetWindow(window, GW_CHILD); page != nullptr;
              page = GetWindow(page, GW_HWNDNEXT)) {
-            FitToDisplayArea(page);
+            pages.push_back(page);
         }
+        std::for_each(pages.rbegin(), pages.rend(), FitToDisplayArea);
     }
 }
 

@@ -1,0 +1,142 @@
+// The time of one panel event's regeneration at 1,000 methods (fill the description from the
+// form, generate, replace the editor's text, repaint) in the Windows build, next to a plain rich
+// edit control of the same class, style, size and font given the same text by WM_SETTEXT.
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/event_loop.h"
+#include "app/gadget_ids.h"
+#include "app/main_form.h"
+#include "app/memory_tuning.h"
+#include "toolkit/core/running_core.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/win32/windows_api.h"
+
+namespace {
+
+namespace tk = quillmoor::toolkit;
+using quillmoor::app::GadgetId;
+
+constexpr int kMethods = 1'000;
+constexpr int kRepetitions = 3;
+
+HWND NativeOf(int gadget) {
+    return reinterpret_cast<HWND>(tk::RunningCore()->GadgetNative(gadget));
+}
+
+void HandlePendingEvents() {
+    for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
+         event = tk::PollEvent()) {
+        quillmoor::app::HandleEvent(event);
+    }
+}
+
+// Wall-clock milliseconds of the action and of the repaint it leads to.
+double Milliseconds(HWND shown, const std::function<void()>& action) {
+    const auto start = std::chrono::steady_clock::now();
+    action();
+    UpdateWindow(shown);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// As the user's click would: the tab control selects and notifies on the button's press.
+void ClickTab(int index) {
+    const HWND panel = NativeOf(GadgetId::Panel);
+    RECT tab;
+    TabCtrl_GetItemRect(panel, index, &tab);
+    const LPARAM middle = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(panel, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    SendMessageW(panel, WM_LBUTTONUP, 0, middle);
+    HandlePendingEvents();
+}
+
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A top-level twin of the form's editor: its class, style, size and font.
+HWND PlainEditorLike(HWND editor) {
+    wchar_t className[64] = {};
+    GetClassNameW(editor, className, 64);
+    RECT area;
+    GetWindowRect(editor, &area);
+    const auto style =
+        (static_cast<DWORD>(GetWindowLongW(editor, GWL_STYLE)) & ~WS_CHILD) | WS_POPUP | WS_VISIBLE;
+    const HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", style, 0, 0,
+                                       area.right - area.left, area.bottom - area.top, nullptr,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(plain, WM_SETFONT, SendMessageW(editor, WM_GETFONT, 0, 0), TRUE);
+    return plain;
+}
+
+}  // namespace
+
+int main() {
+    quillmoor::app::KeepFreedMemoryForReuse();
+    if (!tk::InitToolkit() || !quillmoor::app::BuildMainForm()) {
+        std::fprintf(stderr, "cannot build the form: %s\n", tk::LastFailure().c_str());
+        return 1;
+    }
+    ClickTab(2);
+    for (int index = 0; index < kMethods; ++index) {
+        tk::InsertGadgetItem(GadgetId::Methods, -1, "Method" + std::to_string(index) + ".l(a,b)");
+    }
+    const HWND editor = NativeOf(GadgetId::Output);
+    const HWND testObject = NativeOf(GadgetId::CreateTestObject);
+    const HWND plain = PlainEditorLike(editor);
+
+    // The editor's text with the test object off and on, for the plain editor to receive.
+    std::array<std::wstring, 2> texts;
+    for (const bool on : {false, true}) {
+        SendMessageW(testObject, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        quillmoor::app::Regenerate();
+        texts[on ? 1 : 0] = TextOf(editor);
+    }
+    std::vector<double> program;
+    std::vector<double> yardstick;
+    std::vector<double> ratios;
+    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+        // Toggling the test object changes the text, as a user's edit between two panel events
+        // would.
+        const bool on = repetition % 2 == 0;
+        SendMessageW(testObject, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+        const auto measureProgram = [&] {
+            program.push_back(Milliseconds(editor, [] { quillmoor::app::Regenerate(); }));
+        };
+        const auto measurePlain = [&] {
+            yardstick.push_back(
+                Milliseconds(plain, [&] { SetWindowTextW(plain, texts[on ? 1 : 0].c_str()); }));
+        };
+        // Taking turns at going first keeps any advantage of the order out of the ratio.
+        if (repetition % 4 < 2) {
+            measureProgram();
+            measurePlain();
+        } else {
+            measurePlain();
+            measureProgram();
+        }
+        ratios.push_back(program.back() / yardstick.back());
+    }
+    std::printf(
+        "regeneration at %d methods: program %.3f ms, plain rich edit %.3f ms, "
+        "ratio %.2f (medians of %d)\n",
+        kMethods, Median(program), Median(yardstick), Median(ratios), kRepetitions);
+    DestroyWindow(plain);
+    tk::EndToolkit();
+    return 0;
+}
