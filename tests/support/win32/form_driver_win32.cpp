@@ -729,34 +729,30 @@ int TextColour(int gadget) {
     return static_cast<int>(IsRichEdit(window) ? EditorText(window) : PaintColours(window).second);
 }
 
+TEXTMETRICW MetricsOf(const LOGFONTW& font) {
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HFONT made = CreateFontIndirectW(&font);
+    const HGDIOBJ old = SelectObject(context, made);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    SelectObject(context, old);
+    DeleteObject(made);
+    DeleteDC(context);
+    return metrics;
+}
+
 int FontPixelHeight(int gadget) {
     const LOGFONTW font = FontOf(gadget);
     if (font.lfHeight < 0) {
         return -font.lfHeight;
     }
-    const HDC context = CreateCompatibleDC(nullptr);
-    const HFONT made = CreateFontIndirectW(&font);
-    const HGDIOBJ old = SelectObject(context, made);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(context, &metrics);
-    SelectObject(context, old);
-    DeleteObject(made);
-    DeleteDC(context);
+    const TEXTMETRICW metrics = MetricsOf(font);
     return metrics.tmHeight - metrics.tmInternalLeading;
 }
 
 // TMPF_FIXED_PITCH is set for a variable-pitch font.
 bool FontIsFixedPitch(int gadget) {
-    const LOGFONTW font = FontOf(gadget);
-    const HDC context = CreateCompatibleDC(nullptr);
-    const HFONT made = CreateFontIndirectW(&font);
-    const HGDIOBJ old = SelectObject(context, made);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(context, &metrics);
-    SelectObject(context, old);
-    DeleteObject(made);
-    DeleteDC(context);
-    return (metrics.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
+    return (MetricsOf(FontOf(gadget)).tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
 }
 
 // The window takes its icons from the program's icon group, resource 1, which holds every
