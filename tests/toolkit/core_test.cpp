@@ -35,7 +35,7 @@ public:
     void DescribeProgram(const std::string&, const std::string&) override {}
     NativeId OpenWindow(Placement, const std::u16string&) override { return Make(); }
     void CloseWindow(NativeId window) override { destroyed.push_back(window); }
-    NativeId CreateGadget(NativeId, const GadgetSpec&) override { return Make(); }
+    NativeId CreateGadget(NativeId, const GadgetRequest&) override { return Make(); }
     void DestroyGadget(NativeId gadget) override { destroyed.push_back(gadget); }
     NativeId InsertTab(NativeId panel, int, const std::u16string&) override {
         echo(panel);

@@ -28,7 +28,7 @@ struct Placement {
 };
 
 // What a gadget is made with; text and readOnly only where the kind has them.
-struct GadgetSpec {
+struct GadgetRequest {
     GadgetKind kind;
     Placement placement;
     std::u16string text;
@@ -57,7 +57,7 @@ public:
 
     // A visible widget in the window or page `parent`, placed relative to its inner area;
     // 0 when it cannot be made.
-    virtual NativeId CreateGadget(NativeId parent, const GadgetSpec& spec) = 0;
+    virtual NativeId CreateGadget(NativeId parent, const GadgetRequest& request) = 0;
     // Destroys the widget and whatever lies inside it.
     virtual void DestroyGadget(NativeId gadget) = 0;
 

@@ -93,9 +93,9 @@ void QtPlatform::CloseWindow(NativeId window) {
     delete WidgetOf(window);
 }
 
-NativeId QtPlatform::CreateGadget(NativeId parent, const GadgetSpec& spec) {
-    QWidget* widget = MakeWidget(*WidgetOf(parent), spec);
-    WatchGadget(*widget, spec.kind, happenings_);
+NativeId QtPlatform::CreateGadget(NativeId parent, const GadgetRequest& request) {
+    QWidget* widget = MakeWidget(*WidgetOf(parent), request);
+    WatchGadget(*widget, request.kind, happenings_);
     return IdOf(widget);
 }
 

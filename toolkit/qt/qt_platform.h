@@ -22,7 +22,7 @@ public:
     void DescribeProgram(const std::string& name, const std::string& iconResource) override;
     NativeId OpenWindow(Placement outer, const std::u16string& title) override;
     void CloseWindow(NativeId window) override;
-    NativeId CreateGadget(NativeId parent, const GadgetSpec& spec) override;
+    NativeId CreateGadget(NativeId parent, const GadgetRequest& request) override;
     void DestroyGadget(NativeId gadget) override;
     NativeId InsertTab(NativeId panel, int index, const std::u16string& caption) override;
     void ShowPage(NativeId page, bool shown) override;

@@ -23,14 +23,14 @@ QWidget* MakePanel(QWidget& parent) {
     return panel;
 }
 
-QWidget* MakeTextField(QWidget& parent, const GadgetSpec& spec) {
-    QLineEdit* field = spec.readOnly ? new ReadOnlyField(&parent) : new QLineEdit(&parent);
+QWidget* MakeTextField(QWidget& parent, const GadgetRequest& request) {
+    QLineEdit* field = request.readOnly ? new ReadOnlyField(&parent) : new QLineEdit(&parent);
     // Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
     // whatever the user types or pastes.
     field->setMaxLength(std::numeric_limits<int>::max());
-    field->setText(ToQString(spec.text));
+    field->setText(ToQString(request.text));
     field->setCursorPosition(0);
-    field->setReadOnly(spec.readOnly);
+    field->setReadOnly(request.readOnly);
     return field;
 }
 
@@ -43,8 +43,8 @@ QWidget* MakeList(QWidget& parent) {
     return list;
 }
 
-QWidget* MakeButton(QWidget& parent, const GadgetSpec& spec) {
-    auto* button = new QPushButton(ToQString(spec.text), &parent);
+QWidget* MakeButton(QWidget& parent, const GadgetRequest& request) {
+    auto* button = new QPushButton(ToQString(request.text), &parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
@@ -65,18 +65,18 @@ QWidget* MakeEditor(QWidget& parent) {
     return editor;
 }
 
-QWidget* MakeKind(QWidget& parent, const GadgetSpec& spec) {
-    switch (spec.kind) {
+QWidget* MakeKind(QWidget& parent, const GadgetRequest& request) {
+    switch (request.kind) {
         case GadgetKind::Panel:
             return MakePanel(parent);
         case GadgetKind::Text:
-            return MakeTextField(parent, spec);
+            return MakeTextField(parent, request);
         case GadgetKind::Check:
-            return new QCheckBox(ToQString(spec.text), &parent);
+            return new QCheckBox(ToQString(request.text), &parent);
         case GadgetKind::List:
             return MakeList(parent);
         case GadgetKind::Button:
-            return MakeButton(parent, spec);
+            return MakeButton(parent, request);
         case GadgetKind::Editor:
             return MakeEditor(parent);
     }
@@ -85,9 +85,9 @@ QWidget* MakeKind(QWidget& parent, const GadgetSpec& spec) {
 
 }  // namespace
 
-QWidget* MakeWidget(QWidget& parent, const GadgetSpec& spec) {
-    QWidget* widget = MakeKind(parent, spec);
-    const Placement& place = spec.placement;
+QWidget* MakeWidget(QWidget& parent, const GadgetRequest& request) {
+    QWidget* widget = MakeKind(parent, request);
+    const Placement& place = request.placement;
     widget->setGeometry(place.x, place.y, place.width, place.height);
     widget->setFocusPolicy(Qt::StrongFocus);
     MarkToolkitObject(*widget);

@@ -9,6 +9,6 @@
 
 namespace quillmoor::toolkit::qt {
 
-QWidget* MakeWidget(QWidget& parent, const GadgetSpec& spec);
+QWidget* MakeWidget(QWidget& parent, const GadgetRequest& request);
 
 }  // namespace quillmoor::toolkit::qt

@@ -43,15 +43,15 @@ HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, DWORD exSty
                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-HWND CreateNative(HWND parent, const GadgetSpec& spec) {
-    const std::wstring text = NativeText(spec.text);
-    switch (spec.kind) {
+HWND CreateNative(HWND parent, const GadgetRequest& request) {
+    const std::wstring text = NativeText(request.text);
+    switch (request.kind) {
         case GadgetKind::Panel:
             return CreateChild(parent, WC_TABCONTROLW,
                                WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN, 0);
         case GadgetKind::Text: {
             const HWND field =
-                CreateChild(parent, L"EDIT", ES_AUTOHSCROLL | (spec.readOnly ? ES_READONLY : 0),
+                CreateChild(parent, L"EDIT", ES_AUTOHSCROLL | (request.readOnly ? ES_READONLY : 0),
                             WS_EX_CLIENTEDGE, text);
             // 0 lifts the limit of 32767 characters to the largest the control can hold.
             SendMessageW(field, EM_SETLIMITTEXT, 0, 0);
@@ -125,13 +125,13 @@ void Win32Platform::CloseWindow(NativeId window) {
     ForgetDestroyed();
 }
 
-NativeId Win32Platform::CreateGadget(NativeId parent, const GadgetSpec& spec) {
-    const HWND window = CreateNative(WindowOf(parent), spec);
+NativeId Win32Platform::CreateGadget(NativeId parent, const GadgetRequest& request) {
+    const HWND window = CreateNative(WindowOf(parent), request);
     if (window == nullptr) {
         return 0;
     }
-    auto control =
-        std::make_unique<Control>(window, spec.kind, spec.placement, happenings_, dialogFont_);
+    auto control = std::make_unique<Control>(window, request.kind, request.placement, happenings_,
+                                             dialogFont_);
     control->Lay(DpiOfWindow(window));
     controls_[window] = std::move(control);
     return IdOf(window);
