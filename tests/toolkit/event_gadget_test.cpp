@@ -37,6 +37,14 @@ TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
                                            GadgetEvent(kPanel, Type::Change)}));
     EXPECT_EQ(test::CurrentTab(kPanel), 1);
+
+    // The mouse still works the tabs after the keys have.
+    test::PressKey(Key::Left);
+    test::ClickTab(kPanel, 1);
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
+                                           GadgetEvent(kPanel, Type::Change),
+                                           GadgetEvent(kPanel, Type::TabClick)}));
+    EXPECT_EQ(test::CurrentTab(kPanel), 1);
 }
 
 TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {

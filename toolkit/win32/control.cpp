@@ -19,6 +19,21 @@ bool IsShiftOrControl(WPARAM keys) {
     return (keys & (MK_SHIFT | MK_CONTROL)) != 0;
 }
 
+// Only the selected tab counts as pressed. Wine's tab control leaves the old tab pressed when
+// the arrow keys change the selection, and then takes every later click on a tab for a click
+// that lets go of pressed buttons: the tabs no longer answer the mouse. Windows keeps the
+// state itself, so there this changes nothing.
+void KeepOnlySelectedTabPressed(HWND tabs) {
+    const int selected = TabCtrl_GetCurSel(tabs);
+    for (int index = 0; index < TabCtrl_GetItemCount(tabs); ++index) {
+        TCITEMW item{};
+        item.mask = TCIF_STATE;
+        item.dwStateMask = TCIS_BUTTONPRESSED;
+        item.dwState = index == selected ? TCIS_BUTTONPRESSED : 0;
+        TabCtrl_SetItem(tabs, index, &item);
+    }
+}
+
 }  // namespace
 
 Control* ControlOf(HWND window) {
@@ -76,6 +91,7 @@ LRESULT Control::Notify(const NMHDR& header) {
     if (kind_ == GadgetKind::Panel && header.code == TCN_SELCHANGING) {
         happenings_.TabChanging(Id());
     } else if (kind_ == GadgetKind::Panel && header.code == TCN_SELCHANGE) {
+        KeepOnlySelectedTabPressed(window_);
         happenings_.TabChanged(Id(), TabCtrl_GetCurSel(window_));
     }
     return 0;
