@@ -74,6 +74,10 @@ HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
 }
 
 void SetRichEditText(HWND editor, std::wstring_view text) {
+    // Wine's rich edit keeps the paragraphs of the last selection it painted and reads them
+    // again on the next change of selection, even when new text has freed them; a selection
+    // collapsed while they still exist leaves it nothing to read.
+    SendMessageW(editor, EM_SETSEL, 0, 0);
     if (IsVersionOne(editor)) {
         SetWindowTextW(editor, WithLineEnds(text, L"\r\n").c_str());
     } else {
