@@ -18,7 +18,7 @@ namespace {
 namespace tk = quillmoor::toolkit;
 using app::GadgetId;
 
-constexpr int kLongTextLength = 100'000;
+constexpr int kLongTextLength = QUILLMOOR_RANDOM_USER_LONG_TEXT;
 constexpr int kMaxLongTexts = 2;
 constexpr std::size_t kRecentActionsKept = 12;
 // More loop turns than any single action can cause: beyond this, events keep coming by
