@@ -7,23 +7,30 @@ state=$(realpath -m "$state")
 export WINEPREFIX=$state/prefix
 export WINEDEBUG=-all
 # Debian's Wine comes without Mono and Gecko; not asking for them keeps the first boot quiet.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Without its debugger a program that crashes ends at once rather than waiting for a user.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 wine=$(command -v wine64 || command -v wine)
 session=$state/session
 
-# Makes the prefix on first use. Callers that come meanwhile wait on the lock until it is ready;
+# Makes the prefix on first use. With --unmanaged, Wine places and takes down its windows itself:
+# the tests' X server has no window manager, and Wine would wait two seconds for one at every
+# window that hides or closes. Callers that come meanwhile wait on the lock until it is ready;
 # no Wine process may inherit the lock, or it would be held as long as the Wine server lives.
 boot_prefix() {
     local lock
     mkdir -p "$state"
     exec {lock}>"$state/lock"
     flock "$lock"
-    if [[ ! -e $WINEPREFIX/booted ]]; then
+    if [[ ! -e $WINEPREFIX/ready ]]; then
         rm -rf "$WINEPREFIX"
         wineboot -i {lock}>&- >&2
+        if [[ ${1:-} == --unmanaged ]]; then
+            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+                {lock}>&- >/dev/null
+        fi
         # The registry reaches the disk only when the server ends.
         wineserver -w {lock}>&-
-        touch "$WINEPREFIX/booted"
+        touch "$WINEPREFIX/ready"
     fi
     exec {lock}>&-
 }
