@@ -1,5 +1,6 @@
 
 #include <string>
+#include <vector>
 
 #include "tests/win32/win32_form_fixture.h"
 
@@ -81,15 +82,52 @@ TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
+// Every widget's place and size on its page or window. A page lies where the tab control's
+// display area begins, which its own font decides; the window takes the size the system
+// suggests with the change of density.
+std::vector<RECT> Layout() {
+    std::vector<RECT> rects;
+    for (const NativeRow& row : kNativeRows) {
+        RECT rect;
+        GetWindowRect(NativeOf(row.gadget), &rect);
+        MapWindowPoints(nullptr, GetParent(NativeOf(row.gadget)), reinterpret_cast<POINT*>(&rect),
+                        2);
+        rects.push_back(rect);
+    }
+    return rects;
+}
+
+void ChangeDensity(int dpi) {
+    RECT outer;
+    GetWindowRect(MainWindow(), &outer);
+    SendMessageW(MainWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                 reinterpret_cast<LPARAM>(&outer));
+}
+
+// Moved to a screen of twice the density, the form is laid out twice as large, and back again
+// as it was.
+TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
+    const std::vector<RECT> before = Layout();
+    ChangeDensity(192);
+    const std::vector<RECT> doubled = Layout();
+    ChangeDensity(96);
+    const std::vector<RECT> back = Layout();
+    for (std::size_t index = 0; index < before.size(); ++index) {
+        SCOPED_TRACE(index);
+        EXPECT_NEAR(doubled[index].left, 2 * before[index].left, 1);
+        EXPECT_NEAR(doubled[index].top, 2 * before[index].top, 1);
+        EXPECT_NEAR(doubled[index].right, 2 * before[index].right, 1);
+        EXPECT_NEAR(doubled[index].bottom, 2 * before[index].bottom, 1);
+        EXPECT_TRUE(EqualRect(&back[index], &before[index]));
+    }
+}
+
 // Wine's dialog font is wider than the one the form was laid out with; its captions still show
 // their whole texts, at the layout's density and at twice that.
 TEST_F(MainFormWin32, EveryCaptionShowsItsWholeTextAtEitherDensity) {
-    RECT outer;
-    GetWindowRect(MainWindow(), &outer);
     for (const int dpi : {96, 192}) {
         SCOPED_TRACE(dpi);
-        SendMessageW(MainWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                     reinterpret_cast<LPARAM>(&outer));
+        ChangeDensity(dpi);
         for (const NativeRow& row : kNativeRows) {
             if ((row.style & ES_READONLY) == 0) {
                 continue;
