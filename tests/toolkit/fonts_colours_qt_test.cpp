@@ -13,10 +13,6 @@
 namespace quillmoor::toolkit {
 namespace {
 
-QWidget* WidgetOf(int gadget) {
-    return test::GadgetWidget(gadget);
-}
-
 using FontsAndColoursQt = ToolkitTest;
 
 // Only the active and inactive groups take a colour: a gadget on a hidden page keeps the
@@ -25,13 +21,14 @@ TEST_F(FontsAndColoursQt, ColourFillsTheActiveAndInactiveGroups) {
     ASSERT_NE(CreateListGadget(1, 0, 0, 100, 50), 0);
     SetGadgetColour(1, ColourType::Background, RGB(255, 255, 230));
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        EXPECT_EQ(WidgetOf(1)->palette().color(group, QPalette::Base), QColor(255, 255, 230));
+        EXPECT_EQ(test::GadgetWidget(1)->palette().color(group, QPalette::Base),
+                  QColor(255, 255, 230));
     }
 }
 
 TEST_F(FontsAndColoursQt, EditorSelectionStaysVisibleWithoutFocus) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
-    const QPalette palette = WidgetOf(1)->palette();
+    const QPalette palette = test::GadgetWidget(1)->palette();
     EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::Highlight),
               palette.color(QPalette::Active, QPalette::Highlight));
 }
@@ -70,12 +67,13 @@ TEST_F(FontsAndColoursQt, GadgetFontFollowsTheHandle) {
     SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));
     const Handle courier = LoadNumberedFont(0, "Courier", 10);
     AssignGadgetFont(1, courier);
-    EXPECT_EQ(WidgetOf(1)->font(), *reinterpret_cast<const QFont*>(courier));
-    EXPECT_EQ(WidgetOf(1)->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 128));
+    EXPECT_EQ(test::GadgetWidget(1)->font(), *reinterpret_cast<const QFont*>(courier));
+    EXPECT_EQ(test::GadgetWidget(1)->palette().color(QPalette::Active, QPalette::Text),
+              QColor(0, 0, 128));
     AssignGadgetFont(1, -1);
-    EXPECT_EQ(WidgetOf(1)->font(), QApplication::font());
+    EXPECT_EQ(test::GadgetWidget(1)->font(), QApplication::font());
     AssignGadgetFont(1, 0);
-    EXPECT_EQ(WidgetOf(1)->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+    EXPECT_EQ(test::GadgetWidget(1)->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
 }
 
 }  // namespace

@@ -14,18 +14,14 @@
 namespace quillmoor::toolkit {
 namespace {
 
-QWidget* WidgetOf(int gadget) {
-    return test::GadgetWidget(gadget);
-}
-
 using GadgetNumbersQt = ToolkitTest;
 
 TEST_F(GadgetNumbersQt, ChildWidgetsAndPagesBelongToTheirGadget) {
     ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
     InsertGadgetItem(1, -1, "Eins");
     ASSERT_NE(CreateListGadget(2, 0, 0, 100, 100), 0);
-    auto* panel = static_cast<QTabWidget*>(WidgetOf(1));
-    auto* list = static_cast<QListWidget*>(WidgetOf(2));
+    auto* panel = static_cast<QTabWidget*>(test::GadgetWidget(1));
+    auto* list = static_cast<QListWidget*>(test::GadgetWidget(2));
     QWidget* window = test::WindowWidget(kWindow);
     EXPECT_EQ(qt::ToolkitObjectOf(list->viewport()), qt::IdOf(list));
     EXPECT_EQ(qt::ToolkitObjectOf(panel->tabBar()), qt::IdOf(panel));
