@@ -21,7 +21,7 @@ void Core::End() {
     if (!platform_) {
         return;
     }
-    gadgetList_.Clear();
+    containers_.Clear();
     for (const int window : windows_.Numbers()) {
         DestroyWindow(window);
     }
@@ -61,7 +61,7 @@ Handle Core::OpenFormWindow(int window, int x, int y, int innerWidth, int innerH
         return 0;
     }
     windows_.Replace(window, std::make_unique<WindowRecord>(WindowRecord{native, {}}));
-    gadgetList_.Open(Container{window, native, -1, false});
+    containers_.Open(Container{window, native, -1, false});
     ReportFailure({});
     return static_cast<Handle>(native);
 }

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/container_stack.h"
 #include "toolkit/core/event_queue.h"
-#include "toolkit/core/gadget_list.h"
 #include "toolkit/core/number_table.h"
 #include "toolkit/core/platform.h"
 #include "toolkit/core/shortcut_table.h"
@@ -70,7 +70,7 @@ public:
                           const std::string& title);
     Handle WindowHandle(int window) const;
     int BeginGadgetList(Handle windowHandle) const;
-    void EndGadgetList() { gadgetList_.Pop(); }
+    void EndGadgetList() { containers_.Pop(); }
 
     Handle CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
                         bool readOnly);
@@ -149,7 +149,7 @@ private:
     NumberTable<GadgetRecord> gadgets_;
     NumberTable<FontRecord> fonts_;
     std::map<NativeId, int> gadgetByNative_;
-    GadgetList<Container> gadgetList_;
+    ContainerStack<Container> containers_;
     std::uint64_t nextSerial_ = 0;
     EventQueue queue_;
     InputSerial inputSerial_ = 0;
