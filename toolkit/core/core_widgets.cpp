@@ -1,4 +1,7 @@
-// The widget operations of the core: creating gadgets, their items, texts, colours and fonts.
+// Widgets: creating gadgets in the current container, their items, texts and states,
+// colours, the font number space and the fonts gadgets show, and the Yes/No box. A change
+// that makes a widget report a happening runs under Core::Silence: the caller's changes post
+// no event.
 
 #include <algorithm>
 

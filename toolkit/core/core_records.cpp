@@ -1,7 +1,9 @@
+// Records and number spaces: what each window and gadget number names, the lookups between
+// numbers and native objects, and the destruction that takes a window's or a panel's gadgets
+// with it. Every other part of the core finds its objects through these; opening a window is
+// here because it starts a number's record and the window's container stack.
+
 #include "toolkit/core/core.h"
-
-#include <algorithm>
-
 #include "toolkit/core/utf16_text.h"
 
 namespace quillmoor::toolkit {
