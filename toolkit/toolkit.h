@@ -8,7 +8,18 @@
 //
 // Every text that crosses this header is a string of Windows-1252 bytes ("\xF6" is "ö").
 // Texts passed in are copied; texts returned are fresh copies owned by the caller.
-// Calls made before InitToolkit() or after EndToolkit() do nothing and return 0 or "".
+//
+// Events come from what the user does, with one exception: FocusGadget() reports the focus
+// events its move causes. Each call below that changes anything says whether it posts one;
+// calls that only read post none. Building a form and changing its widgets, texts included,
+// post none, so the caller never hears of its own changes; WaitForEvent() and PollEvent() hand
+// the events out.
+//
+// Calls made before InitToolkit() or after EndToolkit() do nothing. They return 0, "",
+// EventKind::None or Answer::NotShown, except FocusedGadget() and EventWindow(), which return
+// -1, and EventSubtype(), which returns GadgetEventType::None (-1): the same values that say
+// "no gadget" and "no event" while the toolkit runs. DescribeProgram() and LastFailure() work
+// at any time.
 //
 // Everything is called from one thread, the one that called InitToolkit().
 
@@ -83,15 +94,17 @@ inline constexpr int kFocusPreviousEvent = 64002;
 // Tells the toolkit who the program is: its name, as the windowing system lists it, and the
 // name under which the program's resources hold its icon ("quillmoor/icon": on Qt, the PNG
 // files ":/quillmoor/icon-16.png", "-32", "-48" and "-256"). Windows opened afterwards show
-// that icon. May be called before InitToolkit().
+// that icon. May be called before InitToolkit(). Posts no event.
 void DescribeProgram(const std::string& name, const std::string& iconResource);
 
 // Connects to the windowing system. Returns false, and leaves the toolkit unusable (every
 // later call does nothing), when no display can be reached; it never aborts the process.
+// Posts no event.
 bool InitToolkit();
 // Why the last InitToolkit() or OpenFormWindow() failed, in one English line; "" after success.
 std::string LastFailure();
-// Closes every open window (destroying its widgets), then releases every font.
+// Closes every open window (destroying its widgets), then releases every font. Events still
+// queued are dropped; none is posted.
 void EndToolkit();
 
 // --- Windows -------------------------------------------------------------------------------
@@ -99,13 +112,14 @@ void EndToolkit();
 // Opens a window whose outer top-left corner is at (x, y) and whose client area is
 // innerWidth x innerHeight, shown at once, and makes it the current container with an empty
 // gadget-list stack. A close request never closes it: it queues an EventKind::Close.
-// Returns 0 when the window cannot be created; the number is then free.
+// Returns 0 when the window cannot be created; the number is then free. Posts no event.
 Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
                       const std::string& title, std::uint32_t flags);
 Handle WindowHandle(int window);
 // Returns 1 for a handle from OpenFormWindow() and changes nothing; 0 for any other handle.
 int BeginGadgetList(Handle windowHandle);
 // Makes the container that was current before the last CreatePanelGadget() current again.
+// Posts no event.
 void EndGadgetList();
 
 // --- Gadgets -------------------------------------------------------------------------------
@@ -139,13 +153,16 @@ std::string ReadGadgetItemText(int gadget, int index);
 
 // Whole text of a text field or editor. In an editor a lone "\r" ends each line, both ways.
 std::string ReadGadgetText(int gadget);
+// Replaces the whole text. Posts no event: a text field reports no TextChange for it.
 void WriteGadgetText(int gadget, const std::string& text);
 // Check box: 1 ticked, 0 not. List box: selected index, -1 for none. 0 for anything else.
 int ReadGadgetState(int gadget);
 
 // The gadget with the keyboard focus, or -1 when none of ours has it.
 int FocusedGadget();
-// A text field that gains or loses the focus through this reports its focus event.
+// The one call that posts events: the text field that gains the focus through it reports its
+// FocusIn, and the one that loses it its FocusOut, as when the user moves the focus. No other
+// kind reports a focus event.
 void FocusGadget(int gadget);
 
 // --- Colours and fonts ---------------------------------------------------------------------
@@ -154,19 +171,22 @@ constexpr Colour RGB(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 // Text fields, list boxes and editors only; kDefaultColour restores the platform's colour.
+// Posts no event.
 void SetGadgetColour(int gadget, ColourType type, Colour colour);
 // Normal weight, no style; size in points, scaled by the screen's dots per inch. A font held
 // under that number is released first. Returns 0 when the font cannot be made. Where the face
 // is missing, a fixed-pitch face stands in for a fixed-pitch name such as "Courier".
+// Posts no event.
 Handle LoadNumberedFont(int font, const std::string& name, int size);
 Handle FontHandle(int font);
-// -1: the default widget font; 0: the platform's plain system font.
+// -1: the default widget font; 0: the platform's plain system font. Posts no event.
 void AssignGadgetFont(int gadget, Handle fontHandle);
 
 // --- Message box ---------------------------------------------------------------------------
 
 // A modal box with the text under the title and the buttons "Ja" and "Nein", "Ja" being the
-// default, no icon. Returns only when answered; no event reaches the caller meanwhile.
+// default, no icon. Returns only when answered; no event reaches the caller meanwhile. Posts
+// no event itself; what the user does to the windows meanwhile stays queued for afterwards.
 Answer AskUser(const std::string& title, const std::string& text, AskFlags flags);
 
 // --- Events and keyboard -------------------------------------------------------------------
@@ -192,7 +212,8 @@ int EventGadgetId();
 int EventMenuNumber();
 // The type of the last gadget event, GadgetEventType::None after any other kind.
 GadgetEventType EventSubtype();
-// The window the last event concerns.
+// The window the last event concerns; -1 before the first event and after PollEvent() found
+// none.
 int EventWindow();
 
 }  // namespace quillmoor::toolkit

@@ -6,86 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "tests/toolkit/fake_platform.h"
 #include "toolkit/core/utf16_text.h"
 
 namespace quillmoor::toolkit {
 namespace {
 
 using Type = GadgetEventType;
-
-class FakePlatform final : public Platform {
-public:
-    std::vector<std::string> pageCalls;  // "+7" shown, "-7" hidden
-    std::vector<NativeId> destroyed;
-    std::map<NativeId, std::vector<std::u16string>> items;
-    std::map<NativeId, int> states;
-    std::set<NativeId> readOnly;
-    NativeId focused = 0;
-    bool refuse = false;
-    std::function<void()> pendingInput;
-    // Reports what a native widget says of a change made to it, as its signals would.
-    std::function<void(NativeId)> echo = [](NativeId) {};
-
-    void DescribeProgram(const std::string&, const std::string&) override {}
-    NativeId OpenWindow(Placement, const std::u16string&) override { return Make(); }
-    void CloseWindow(NativeId window) override { destroyed.push_back(window); }
-    NativeId CreateGadget(NativeId, const GadgetRequest&) override { return Make(); }
-    void DestroyGadget(NativeId gadget) override { destroyed.push_back(gadget); }
-    NativeId InsertTab(NativeId panel, int, const std::u16string&) override {
-        echo(panel);
-        return Make();
-    }
-    void ShowPage(NativeId page, bool shown) override {
-        pageCalls.push_back((shown ? "+" : "-") + std::to_string(page));
-    }
-    void InsertItem(NativeId list, int index, const std::u16string& text) override {
-        items[list].insert(items[list].begin() + index, text);
-        echo(list);
-    }
-    void RemoveItem(NativeId list, int index) override {
-        items[list].erase(items[list].begin() + index);
-    }
-    int ItemCount(NativeId list) const override {
-        return items.contains(list) ? static_cast<int>(items.at(list).size()) : 0;
-    }
-    std::u16string ItemText(NativeId list, int index) const override {
-        return items.at(list).at(static_cast<std::size_t>(index));
-    }
-    void ClearSelection(NativeId list) override { states[list] = -1; }
-    void SetText(NativeId gadget, const std::u16string&) override { echo(gadget); }
-    std::u16string Text(NativeId) const override { return {}; }
-    bool ReadOnly(NativeId gadget) const override { return readOnly.contains(gadget); }
-    bool EditedSinceSet(NativeId) const override { return false; }
-    int State(NativeId gadget) const override {
-        return states.contains(gadget) ? states.at(gadget) : -1;
-    }
-    void SetColour(NativeId, ColourType, Colour) override {}
-    NativeId LoadFont(const std::u16string&, int) override { return Make(); }
-    void ReleaseFont(NativeId) override {}
-    void SetFont(NativeId, FontChoice, NativeId) override {}
-    void Focus(NativeId gadget, FocusCause) override {
-        focused = gadget;
-        echo(gadget);
-    }
-    NativeId FocusedObject() const override { return focused; }
-    int DragDistance() const override { return 4; }
-    Answer AskYesNo(const std::u16string&, const std::u16string&) override { return Answer::Yes; }
-    void HandleInput(bool) override {
-        if (pendingInput) {
-            std::exchange(pendingInput, {})();
-        }
-    }
-
-private:
-    NativeId Make() { return refuse ? 0 : ++lastId_; }
-    NativeId lastId_ = 100;
-};
 
 // Window 0: panel 1 with page "A" (field 2, list 3) and page "B" (field 4), then editor 5 and
 // button 6 below the panel.

@@ -3,6 +3,7 @@
 // The toolkit's one state object: what every number names, the event state, and the rules
 // that turn the user's actions into events. It runs the operations of toolkit.h over a
 // Platform and hears what the user does through the Happenings the realisation reports.
+// Its definitions are split by concern, one file to each heading of the class below.
 
 #include <cstdint>
 #include <map>
@@ -11,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/core/container_stack.h"
 #include "toolkit/core/event_queue.h"
-#include "toolkit/core/gadget_list.h"
 #include "toolkit/core/number_table.h"
 #include "toolkit/core/platform.h"
 #include "toolkit/core/shortcut_table.h"
@@ -58,6 +59,8 @@ public:
     Core& operator=(const Core&) = delete;
     ~Core();
 
+    // --- Records and number spaces (core_records.cpp) ---------------------------------------
+
     void Attach(std::unique_ptr<Platform> platform) { platform_ = std::move(platform); }
     // Windows first, then fonts: no widget outlives the font it shows.
     void End();
@@ -70,38 +73,18 @@ public:
                           const std::string& title);
     Handle WindowHandle(int window) const;
     int BeginGadgetList(Handle windowHandle) const;
-    void EndGadgetList() { gadgetList_.Pop(); }
-
-    Handle CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
-                        bool readOnly);
-    void InsertGadgetItem(int gadget, int position, const std::string& text);
-    void DeleteGadgetItem(int gadget, int index);
-    int GadgetItemCount(int gadget) const;
-    std::string ReadGadgetItemText(int gadget, int index) const;
-    std::string ReadGadgetText(int gadget) const;
-    void WriteGadgetText(int gadget, const std::string& text);
-    int ReadGadgetState(int gadget) const;
-    int FocusedGadget() const;
-    void FocusGadget(int gadget);
-
-    void SetGadgetColour(int gadget, ColourType type, Colour colour);
-    Handle LoadNumberedFont(int font, const std::string& name, int size);
-    Handle FontHandle(int font) const;
-    void AssignGadgetFont(int gadget, Handle fontHandle);
-    Answer AskUser(const std::string& title, const std::string& text);
-
-    void BindShortcut(int window, std::int32_t shortcut, int event);
-    EventKind WaitForEvent();
-    EventKind PollEvent();
-    const Event& CurrentEvent() const { return current_; }
+    void EndGadgetList() { containers_.Pop(); }
 
     // The native object of a gadget, 0 when the number names none.
     NativeId GadgetNative(int gadget) const;
 
-    // Happenings.
+    // --- Events (core_events.cpp) -----------------------------------------------------------
+
+    EventKind WaitForEvent();
+    EventKind PollEvent();
+    const Event& CurrentEvent() const { return current_; }
+
     void InputArrived() override { ++inputSerial_; }
-    bool WouldTakeKey(NativeId target, std::int32_t shortcut) const override;
-    bool KeyPressed(NativeId target, std::int32_t shortcut) override;
     void CloseRequested(NativeId window) override;
     void Clicked(NativeId gadget) override;
     void TextChanged(NativeId field) override;
@@ -116,7 +99,57 @@ public:
     void TabChanged(NativeId panel, int newIndex) override;
     void TabRowReleased(NativeId panel, bool leftButton) override;
 
+    // --- Keyboard and focus (core_keyboard.cpp) ---------------------------------------------
+
+    void BindShortcut(int window, std::int32_t shortcut, int event);
+    bool WouldTakeKey(NativeId target, std::int32_t shortcut) const override;
+    bool KeyPressed(NativeId target, std::int32_t shortcut) override;
+    int FocusedGadget() const;
+    void FocusGadget(int gadget);
+
+    // --- Widgets (core_widgets.cpp) ---------------------------------------------------------
+
+    Handle CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
+                        bool readOnly);
+    void InsertGadgetItem(int gadget, int position, const std::string& text);
+    void DeleteGadgetItem(int gadget, int index);
+    int GadgetItemCount(int gadget) const;
+    std::string ReadGadgetItemText(int gadget, int index) const;
+    std::string ReadGadgetText(int gadget) const;
+    void WriteGadgetText(int gadget, const std::string& text);
+    int ReadGadgetState(int gadget) const;
+
+    void SetGadgetColour(int gadget, ColourType type, Colour colour);
+    Handle LoadNumberedFont(int font, const std::string& name, int size);
+    Handle FontHandle(int font) const;
+    void AssignGadgetFont(int gadget, Handle fontHandle);
+    Answer AskUser(const std::string& title, const std::string& text);
+
 private:
+    // --- Records and number spaces ----------------------------------------------------------
+
+    GadgetRecord* Find(int gadget, GadgetKind kind);
+    const GadgetRecord* Find(int gadget, GadgetKind kind) const;
+    int GadgetOf(NativeId native) const;
+    int WindowOf(NativeId native) const;
+    // The window a happening's target belongs to, -1 when none of ours.
+    int WindowOfTarget(NativeId target) const;
+    bool IsShown(const GadgetRecord& record) const;
+    bool Holds(int outer, int gadget) const;
+    void DestroyGadget(int gadget);
+    void DestroyWindow(int window);
+
+    std::unique_ptr<Platform> platform_;
+    NumberTable<WindowRecord> windows_;
+    NumberTable<GadgetRecord> gadgets_;
+    NumberTable<FontRecord> fonts_;
+    std::map<NativeId, int> gadgetByNative_;
+    ContainerStack<Container> containers_;
+    std::uint64_t nextSerial_ = 0;
+    std::string failure_;
+
+    // --- Events -----------------------------------------------------------------------------
+
     // The toolkit's own changes to widgets post no event: they run under this guard.
     class Silence {
     public:
@@ -129,33 +162,17 @@ private:
         Core& core_;
     };
 
-    GadgetRecord* Find(int gadget, GadgetKind kind);
-    const GadgetRecord* Find(int gadget, GadgetKind kind) const;
-    int GadgetOf(NativeId native) const;
-    int WindowOf(NativeId native) const;
-    // The window a happening's target belongs to, -1 when none of ours.
-    int WindowOfTarget(NativeId target) const;
-    bool IsShown(const GadgetRecord& record) const;
-    bool Holds(int outer, int gadget) const;
-
-    void DestroyGadget(int gadget);
-    void DestroyWindow(int window);
     void Post(NativeId gadget, GadgetEventType type);
-    void MoveFocus(int window, bool forward);
     bool TakeQueued();
 
-    std::unique_ptr<Platform> platform_;
-    NumberTable<WindowRecord> windows_;
-    NumberTable<GadgetRecord> gadgets_;
-    NumberTable<FontRecord> fonts_;
-    std::map<NativeId, int> gadgetByNative_;
-    GadgetList<Container> gadgetList_;
-    std::uint64_t nextSerial_ = 0;
     EventQueue queue_;
     InputSerial inputSerial_ = 0;
     int silenceDepth_ = 0;
     Event current_;
-    std::string failure_;
+
+    // --- Keyboard and focus -----------------------------------------------------------------
+
+    void MoveFocus(int window, bool forward);
 };
 
 }  // namespace quillmoor::toolkit

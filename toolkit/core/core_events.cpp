@@ -1,19 +1,13 @@
-// The event half of the core: what each happening the realisation reports means, the queue
-// it feeds, the shortcut tables and the Tab order.
+// Events: the queue that WaitForEvent() and PollEvent() take from, and the event each
+// happening the realisation reports yields, down to the sequences of a list box's press, drag
+// and release and of a tab panel's switch. Key presses, which the core may keep from the
+// widgets, are judged in core_keyboard.cpp.
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "toolkit/core/core.h"
-#include "toolkit/core/focus_order.h"
 
 namespace quillmoor::toolkit {
-
-void Core::BindShortcut(int window, std::int32_t shortcut, int event) {
-    if (WindowRecord* record = windows_.Find(window)) {
-        record->shortcuts.Bind(shortcut, event);
-    }
-}
 
 // Hands out the next queued event, if any, as the current one.
 bool Core::TakeQueued() {
@@ -42,72 +36,6 @@ void Core::Post(NativeId gadget, GadgetEventType type) {
     if (silenceDepth_ == 0 && record != nullptr) {
         queue_.PostGadgetEvent(GadgetOf(gadget), type, record->window, inputSerial_);
     }
-}
-
-int Core::FocusedGadget() const {
-    return GadgetOf(platform_->FocusedObject());
-}
-
-void Core::FocusGadget(int gadget) {
-    if (const GadgetRecord* record = gadgets_.Find(gadget)) {
-        platform_->Focus(record->native, FocusCause::Program);
-    }
-}
-
-// The candidates are the window's shown gadgets in creation order; every kind takes the focus.
-void Core::MoveFocus(int window, bool forward) {
-    std::vector<std::pair<std::uint64_t, FocusSlot>> slots;
-    for (const int gadget : gadgets_.Numbers()) {
-        const GadgetRecord* record = gadgets_.Find(gadget);
-        if (record->window == window) {
-            slots.push_back({record->serial, {gadget, IsShown(*record)}});
-        }
-    }
-    std::sort(slots.begin(), slots.end(),
-              [](const auto& left, const auto& right) { return left.first < right.first; });
-    std::vector<FocusSlot> stops;
-    for (const auto& slot : slots) {
-        stops.push_back(slot.second);
-    }
-    const auto next = NextFocus(stops, FocusedGadget(),
-                                forward ? FocusDirection::Next : FocusDirection::Previous);
-    if (next) {
-        platform_->Focus(gadgets_.Find(*next)->native,
-                         forward ? FocusCause::TabForward : FocusCause::TabBackward);
-    }
-}
-
-// An editable editor takes a plain Tab as text, so the shortcut table is not asked then.
-bool Core::WouldTakeKey(NativeId target, std::int32_t shortcut) const {
-    const WindowRecord* window = windows_.Find(WindowOfTarget(target));
-    if (window == nullptr) {
-        return false;
-    }
-    const GadgetRecord* editor = Find(GadgetOf(target), GadgetKind::Editor);
-    if (shortcut == kKeyTab && editor != nullptr && !platform_->ReadOnly(editor->native)) {
-        return false;
-    }
-    return window->shortcuts.Lookup(shortcut).has_value();
-}
-
-bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
-    if (!WouldTakeKey(target, shortcut)) {
-        return false;
-    }
-    const int window = WindowOfTarget(target);
-    const int eventNumber = *windows_.Find(window)->shortcuts.Lookup(shortcut);
-    switch (eventNumber) {
-        case kFocusNextEvent:
-            MoveFocus(window, true);
-            break;
-        case kFocusPreviousEvent:
-            MoveFocus(window, false);
-            break;
-        default:
-            queue_.PostMenuEvent(eventNumber, window, inputSerial_);
-            break;
-    }
-    return true;
 }
 
 void Core::CloseRequested(NativeId window) {

@@ -1,4 +1,7 @@
-// The widget operations of the core: creating gadgets, their items, texts, colours and fonts.
+// Widgets: creating gadgets in the current container, their items, texts and states,
+// colours, the font number space and the fonts gadgets show, and the Yes/No box. A change
+// that makes a widget report a happening runs under Core::Silence: the caller's changes post
+// no event.
 
 #include <algorithm>
 
@@ -30,7 +33,7 @@ bool TakesColours(GadgetKind kind) {
 // before; when it cannot be built the number keeps its old gadget.
 Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
                           bool readOnly) {
-    const auto& current = gadgetList_.Current();
+    const auto& current = containers_.Current();
     if (!decltype(gadgets_)::Accepts(gadget) || !current || current->isPanel) {
         return 0;
     }
@@ -67,7 +70,7 @@ Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, cons
     gadgets_.Replace(gadget, std::move(record));
     gadgetByNative_[native] = gadget;
     if (kind == GadgetKind::Panel) {
-        gadgetList_.Push(Container{page.window, native, gadget, true});
+        containers_.Push(Container{page.window, native, gadget, true});
     }
     // The first gadget or menu event the caller sees comes from the user, not from input that
     // was pending while the form was built.
@@ -91,7 +94,7 @@ void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
             panel->shownPage = page;
         }
         platform_->ShowPage(page, page == panel->shownPage);
-        gadgetList_.ReplaceCurrent(Container{panel->window, page, gadget, false});
+        containers_.ReplaceCurrent(Container{panel->window, page, gadget, false});
     } else if (const GadgetRecord* list = Find(gadget, GadgetKind::List)) {
         if (const auto index = InsertionIndex(position, platform_->ItemCount(list->native))) {
             platform_->InsertItem(list->native, *index, Utf16OfWindows1252(text));

@@ -1,8 +1,9 @@
 #pragma once
 
-// The gadget list: the container in which new gadgets are created, and the stack of the
-// containers that were current before it. A container is whatever the platform realisation
-// uses to name a window, a tab panel or a panel page.
+// The container stack: the container in which new gadgets are created, and the containers
+// that were current before it. A container is whatever the platform realisation uses to name
+// a window, a tab panel or a panel page. toolkit.h calls it the gadget list, after
+// BeginGadgetList() and EndGadgetList().
 
 #include <optional>
 #include <utility>
@@ -11,7 +12,7 @@
 namespace quillmoor::toolkit {
 
 template <typename Container>
-class GadgetList {
+class ContainerStack {
 public:
     // A newly opened window: it becomes current, with an empty stack.
     void Open(Container window) {

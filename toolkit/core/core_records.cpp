@@ -1,7 +1,9 @@
+// Records and number spaces: what each window and gadget number names, the lookups between
+// numbers and native objects, and the destruction that takes a window's or a panel's gadgets
+// with it. Every other part of the core finds its objects through these; opening a window is
+// here because it starts a number's record and the window's container stack.
+
 #include "toolkit/core/core.h"
-
-#include <algorithm>
-
 #include "toolkit/core/utf16_text.h"
 
 namespace quillmoor::toolkit {
@@ -21,7 +23,7 @@ void Core::End() {
     if (!platform_) {
         return;
     }
-    gadgetList_.Clear();
+    containers_.Clear();
     for (const int window : windows_.Numbers()) {
         DestroyWindow(window);
     }
@@ -61,7 +63,7 @@ Handle Core::OpenFormWindow(int window, int x, int y, int innerWidth, int innerH
         return 0;
     }
     windows_.Replace(window, std::make_unique<WindowRecord>(WindowRecord{native, {}}));
-    gadgetList_.Open(Container{window, native, -1, false});
+    containers_.Open(Container{window, native, -1, false});
     ReportFailure({});
     return static_cast<Handle>(native);
 }
