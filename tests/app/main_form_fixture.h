@@ -74,7 +74,7 @@ inline void DoubleClickItem(int list, int index) {
 // What the form's widgets hold, for checking that an action changed nothing.
 inline std::vector<std::string> Snapshot() {
     std::vector<std::string> texts;
-    for (int gadget = GadgetId::ClassNameLabel; gadget <= GadgetId::Output; ++gadget) {
+    for (int gadget = GadgetId::ClassNameCaption; gadget <= GadgetId::Output; ++gadget) {
         texts.push_back(tk::ReadGadgetText(gadget));
     }
     for (int list : {GadgetId::Methods, GadgetId::Attributes}) {
