@@ -368,8 +368,11 @@ TEST(Utf16TextTest, ConvertsBothWays) {
     EXPECT_EQ(Windows1252OfUtf16(u"\u00F6\u20AC\U0001F600\u4E2D"), "\xF6\x80??");
     EXPECT_EQ(EditorUtf16OfWindows1252("a\rb\r\nc\nd"), u"a\nb\nc\nd");
     EXPECT_EQ(EditorWindows1252OfUtf16(u"a\nb\u2029c\u2028d"), "a\rb\rc\rd");
-    static_assert(RGB(255, 255, 230) == 0xE6FFFF);
 }
+
+// Red in the lowest byte, as Windows lays out a colour.
+static_assert(RGB(255, 255, 230) == 0xE6FFFF);
+static_assert(RGB(1, 2, 3) == 0x030201);
 
 }  // namespace
 }  // namespace quillmoor::toolkit
