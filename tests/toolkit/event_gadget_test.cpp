@@ -153,6 +153,7 @@ TEST_F(GadgetEventTest, ItemOperationsPostNothing) {
 
 TEST_F(GadgetEventTest, ButtonAndCheckBoxClicks) {
     Activate();
+    EXPECT_EQ(ReadGadgetState(kCheck), 0);
     test::Click(kButton);
     test::Click(kCheck);
     std::vector<Event> events;
@@ -168,6 +169,7 @@ TEST_F(GadgetEventTest, ButtonAndCheckBoxClicks) {
 
 TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
     Activate();
+    EXPECT_EQ(FocusedGadget(), -1);
     FocusGadget(kField);
     test::TypeText(U"ab");
     WriteGadgetText(kField, "");
@@ -183,6 +185,9 @@ TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
     test::PressKey(Key::Backtab);
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kReadOnlyField, Type::FocusOut),
                                            GadgetEvent(kField, Type::FocusIn)}));
+    FocusGadget(99);  // no such gadget
+    EXPECT_EQ(FocusedGadget(), kField);
+    EXPECT_TRUE(Drain().empty());
 }
 
 TEST_F(GadgetEventTest, EventsOfAReplacedGadgetLeaveWithIt) {

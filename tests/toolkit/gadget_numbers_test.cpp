@@ -64,18 +64,6 @@ TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
     EXPECT_EQ(ReadGadgetState(2), 0);
 }
 
-TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
-    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "a"), 0);
-    ASSERT_NE(CreateButtonGadget(3, 0, 0, 10, 10, "b"), 0);
-    ASSERT_NE(CreateButtonGadget(6, 0, 0, 10, 10, "c"), 0);
-    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "d"), 0);
-    ASSERT_TRUE(test::ActivateWindow(kWindow));
-    for (const int expected : {3, 6, 9, 3}) {
-        test::PressKey(test::Key::Tab);
-        EXPECT_EQ(FocusedGadget(), expected);
-    }
-}
-
 TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
     ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
     InsertGadgetItem(1, -1, "Eins");
