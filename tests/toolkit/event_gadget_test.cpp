@@ -114,6 +114,14 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          [&] { test::ClickAt(kList, item(2), test::Button::Left, test::kShift); },
          {change},
          2},
+        {"press with Control records nothing, so a move starts no drag",
+         [&] {
+             test::PressOnList(kList, item(2), test::kControl);
+             test::MoveOnList(kList, Offset(item(2), drag + 5));
+             test::ReleaseOnList(kList, Offset(item(2), drag + 5));
+         },
+         {change},
+         2},
         {"double-click on an item other than the selected one",
          [&] {
              test::ClickAt(kList, item(0));
