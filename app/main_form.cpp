@@ -11,7 +11,7 @@ namespace {
 
 namespace tk = quillmoor::toolkit;
 
-enum class WidgetKind { Label, Text, Check, List, Button, Editor };
+enum class WidgetKind { Caption, Text, Check, List, Button, Editor };
 
 struct WidgetRow {
     GadgetId id;
@@ -29,21 +29,21 @@ struct PageRows {
 };
 
 constexpr std::array kAllgemeinWidgets{
-    WidgetRow{ClassNameLabel, WidgetKind::Label, 18, 18, 80, 20, "Klassen-Name"},
+    WidgetRow{ClassNameCaption, WidgetKind::Caption, 18, 18, 80, 20, "Klassen-Name"},
     WidgetRow{ClassName, WidgetKind::Text, 98, 18, 420, 20, "TestKlasse"},
-    WidgetRow{StructureNameLabel, WidgetKind::Label, 18, 58, 80, 20, "Struktur-Name"},
+    WidgetRow{StructureNameCaption, WidgetKind::Caption, 18, 58, 80, 20, "Struktur-Name"},
     WidgetRow{StructureName, WidgetKind::Text, 98, 58, 420, 20, "TestStruktur"},
-    WidgetRow{ConstructorHeadLabel, WidgetKind::Label, 18, 98, 80, 20, "Create Befehl"},
+    WidgetRow{ConstructorHeadCaption, WidgetKind::Caption, 18, 98, 80, 20, "Create Befehl"},
     WidgetRow{ConstructorHead, WidgetKind::Text, 98, 98, 420, 20, "New_TestKlasse()"},
-    WidgetRow{MethodTableLabelLabel, WidgetKind::Label, 18, 138, 80, 20, "VTABLE Name"},
+    WidgetRow{MethodTableLabelCaption, WidgetKind::Caption, 18, 138, 80, 20, "VTABLE Name"},
     WidgetRow{MethodTableLabel, WidgetKind::Text, 98, 138, 420, 20, "Test_Methoden"},
     WidgetRow{CreateTestObject, WidgetKind::Check, 98, 178, 420, 20, "TestObjekt erstellen"},
 };
 
 constexpr std::array kKlasseWidgets{
     WidgetRow{Methods, WidgetKind::List, 18, 28, 160, 250, ""},
-    WidgetRow{MethodsLabel, WidgetKind::Label, 18, 8, 160, 20, "Methoden"},
-    WidgetRow{AttributesLabel, WidgetKind::Label, 358, 8, 160, 20, "Attribute"},
+    WidgetRow{MethodsCaption, WidgetKind::Caption, 18, 8, 160, 20, "Methoden"},
+    WidgetRow{AttributesCaption, WidgetKind::Caption, 358, 8, 160, 20, "Attribute"},
     WidgetRow{Attributes, WidgetKind::List, 358, 28, 160, 250, ""},
     WidgetRow{MethodEntry, WidgetKind::Text, 18, 278, 120, 20, "Test.l(a,b)"},
     WidgetRow{AddMethod, WidgetKind::Button, 138, 278, 40, 20, "+"},
@@ -68,7 +68,7 @@ constexpr tk::Colour kStyledBackground = tk::RGB(255, 255, 230);
 
 void CreateWidget(const WidgetRow& row) {
     switch (row.kind) {
-        case WidgetKind::Label:
+        case WidgetKind::Caption:
             tk::CreateTextGadget(row.id, row.x, row.y, row.width, row.height, row.text,
                                  tk::TextFieldFlags::ReadOnly);
             break;

@@ -137,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
     EveryOtherKindOfWidget, ReturnElsewhereTest,
     ::testing::Values(ReturnTarget{"ClassName", GadgetId::ClassName, Page::Allgemein},
                       ReturnTarget{"ConstructorHead", GadgetId::ConstructorHead, Page::Allgemein},
-                      ReturnTarget{"Label", GadgetId::StructureNameLabel, Page::Allgemein},
+                      ReturnTarget{"Caption", GadgetId::StructureNameCaption, Page::Allgemein},
                       ReturnTarget{"MethodsList", GadgetId::Methods, Page::Klasse},
                       ReturnTarget{"AttributesList", GadgetId::Attributes, Page::Klasse},
                       ReturnTarget{"Editor", GadgetId::Output, Page::Output}),

@@ -11,7 +11,7 @@
 #include "app/event_loop.h"
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "generator/class_description.h"
+#include "tests/generator/default_description.h"
 #include "tests/support/form_driver.h"
 #include "tests/support/main_form_driver.h"
 #include "toolkit/core/windows1252.h"
@@ -21,6 +21,7 @@ namespace quillmoor::app::testing {
 
 namespace tk = quillmoor::toolkit;
 
+using test::DefaultDescription;
 using test::Items;
 using test::Page;
 
@@ -74,7 +75,7 @@ inline void DoubleClickItem(int list, int index) {
 // What the form's widgets hold, for checking that an action changed nothing.
 inline std::vector<std::string> Snapshot() {
     std::vector<std::string> texts;
-    for (int gadget = GadgetId::ClassNameLabel; gadget <= GadgetId::Output; ++gadget) {
+    for (int gadget = GadgetId::ClassNameCaption; gadget <= GadgetId::Output; ++gadget) {
         texts.push_back(tk::ReadGadgetText(gadget));
     }
     for (int list : {GadgetId::Methods, GadgetId::Attributes}) {
@@ -84,16 +85,6 @@ inline std::vector<std::string> Snapshot() {
         texts.push_back("--");
     }
     return texts;
-}
-
-// The description the form starts with, as the generator should receive it.
-inline ClassDescription InitialDescription() {
-    ClassDescription description;
-    description.constructorHead = "New_TestKlasse()";
-    description.className = "TestKlasse";
-    description.structureName = "TestStruktur";
-    description.methodTableLabel = "Test_Methoden";
-    return description;
 }
 
 class MainFormTest : public ::testing::Test {

@@ -105,7 +105,7 @@ TEST_F(MainFormTest, StyledWidgetsArePaleYellowInFontZero) {
 
 // The form is laid out in fixed pixels for an 8-point dialog font; neither that font at any
 // scale nor a wider desktop face may cut a caption.
-TEST_F(MainFormTest, EveryLabelShowsItsWholeText) {
+TEST_F(MainFormTest, EveryCaptionShowsItsWholeText) {
     tk::LoadNumberedFont(1, "DejaVu Sans", 9);
     for (const tk::Handle font : {tk::Handle{-1}, tk::FontHandle(1)}) {
         for (const ExpectedWidget& expected : kExpectedWidgets) {
@@ -129,14 +129,14 @@ TEST_F(MainFormTest, ReturnIsTheWindowsMenuEventTwelve) {
     EXPECT_EQ(tk::EventMenuNumber(), kReturnMenuEvent);
 }
 
-TEST_F(MainFormTest, LabelsCanBeSelectedButNotChanged) {
-    ClickInto(GadgetId::ClassNameLabel);
+TEST_F(MainFormTest, CaptionsCanBeSelectedButNotChanged) {
+    ClickInto(GadgetId::ClassNameCaption);
     test::PressKey(test::Key::SelectAll);
     test::TypeText(U"xyz");
     test::PressKey(test::Key::Backspace);
     RunPendingTurns();
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::ClassNameLabel), "Klassen-Name");
-    EXPECT_EQ(test::SelectedText(GadgetId::ClassNameLabel), "Klassen-Name");
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::ClassNameCaption), "Klassen-Name");
+    EXPECT_EQ(test::SelectedText(GadgetId::ClassNameCaption), "Klassen-Name");
 }
 
 }  // namespace

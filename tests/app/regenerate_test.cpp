@@ -38,7 +38,7 @@ TEST_F(RegenerateTest, RoadOfOneRequest) {
     EXPECT_EQ(tk::FocusedGadget(), GadgetId::MethodEntry);
 
     ShowPage(Page::Output);
-    ClassDescription expected = InitialDescription();
+    ClassDescription expected = DefaultDescription();
     expected.methods = {"Test.l(a,b)"};
     const std::string output = tk::ReadGadgetText(GadgetId::Output);
     EXPECT_EQ(output, GenerateSource(expected));
@@ -116,7 +116,7 @@ TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
     const std::vector<std::string> written = RegenerationsOfPendingTurns();
     EXPECT_EQ(written.size(), GetParam().regenerations);
     for (const std::string& text : written) {
-        EXPECT_EQ(text, GenerateSource(InitialDescription()));
+        EXPECT_EQ(text, GenerateSource(DefaultDescription()));
     }
 }
 
@@ -135,7 +135,7 @@ TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration)
     RunPendingTurns();
     ASSERT_NE(tk::ReadGadgetText(GadgetId::Output).find("my own text"), std::string::npos);
     ShowPage(Page::Klasse);
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(InitialDescription()));
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(DefaultDescription()));
 }
 
 }  // namespace

@@ -9,22 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "tests/generator/default_description.h"
 #include "tests/generator/text_diff.h"
 
 namespace quillmoor {
 namespace {
 
+using test::DefaultDescription;
 using test::SameText;
 using test::SplitLines;
-
-ClassDescription DefaultDescription() {
-    ClassDescription description;
-    description.constructorHead = "New_TestKlasse()";
-    description.className = "TestKlasse";
-    description.structureName = "TestStruktur";
-    description.methodTableLabel = "Test_Methoden";
-    return description;
-}
 
 std::string ReadGolden(const char* name) {
     std::ifstream file(std::string(QUILLMOOR_TEST_DATA) + "/golden/" + name, std::ios::binary);

@@ -9,16 +9,16 @@ using app::GadgetId;
 FormModel FormModel::Initial() {
     FormModel model;
     model.fields = {
-        {GadgetId::ClassNameLabel, "Klassen-Name"},
+        {GadgetId::ClassNameCaption, "Klassen-Name"},
         {GadgetId::ClassName, "TestKlasse"},
-        {GadgetId::StructureNameLabel, "Struktur-Name"},
+        {GadgetId::StructureNameCaption, "Struktur-Name"},
         {GadgetId::StructureName, "TestStruktur"},
-        {GadgetId::ConstructorHeadLabel, "Create Befehl"},
+        {GadgetId::ConstructorHeadCaption, "Create Befehl"},
         {GadgetId::ConstructorHead, "New_TestKlasse()"},
-        {GadgetId::MethodTableLabelLabel, "VTABLE Name"},
+        {GadgetId::MethodTableLabelCaption, "VTABLE Name"},
         {GadgetId::MethodTableLabel, "Test_Methoden"},
-        {GadgetId::MethodsLabel, "Methoden"},
-        {GadgetId::AttributesLabel, "Attribute"},
+        {GadgetId::MethodsCaption, "Methoden"},
+        {GadgetId::AttributesCaption, "Attribute"},
         {GadgetId::MethodEntry, "Test.l(a,b)"},
         {GadgetId::AttributeEntry, "ID.l"},
     };
@@ -44,14 +44,14 @@ Page PageOf(int gadget) {
     return gadget == GadgetId::Output ? Page::Output : Page::Allgemein;
 }
 
-bool IsLabel(int gadget) {
+bool IsCaption(int gadget) {
     switch (gadget) {
-        case GadgetId::ClassNameLabel:
-        case GadgetId::StructureNameLabel:
-        case GadgetId::ConstructorHeadLabel:
-        case GadgetId::MethodTableLabelLabel:
-        case GadgetId::MethodsLabel:
-        case GadgetId::AttributesLabel:
+        case GadgetId::ClassNameCaption:
+        case GadgetId::StructureNameCaption:
+        case GadgetId::ConstructorHeadCaption:
+        case GadgetId::MethodTableLabelCaption:
+        case GadgetId::MethodsCaption:
+        case GadgetId::AttributesCaption:
             return true;
         default:
             return false;

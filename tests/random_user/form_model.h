@@ -15,7 +15,7 @@ namespace quillmoor::random_user {
 using test::Page;
 
 struct FormModel {
-    // Every text field by its gadget number, labels included, as Windows-1252 bytes.
+    // Every text field by its gadget number, captions included, as Windows-1252 bytes.
     std::map<int, std::string> fields;
     bool createTestObject = false;
     std::vector<std::string> methods;
@@ -31,6 +31,6 @@ struct FormModel {
 
 // The page that holds the gadget; the panel itself counts as on every page.
 Page PageOf(int gadget);
-bool IsLabel(int gadget);
+bool IsCaption(int gadget);
 
 }  // namespace quillmoor::random_user

@@ -120,7 +120,7 @@ void RandomUser::TypeIntoField() {
         GadgetId::ClassName,        GadgetId::StructureName,  GadgetId::ConstructorHead,
         GadgetId::MethodTableLabel, GadgetId::MethodEntry,    GadgetId::MethodEntry,
         GadgetId::MethodEntry,      GadgetId::AttributeEntry, GadgetId::AttributeEntry,
-        GadgetId::ClassNameLabel,   GadgetId::MethodsLabel,   GadgetId::Output,
+        GadgetId::ClassNameCaption, GadgetId::MethodsCaption, GadgetId::Output,
         GadgetId::AttributeEntry};
     const int field = Pick(random_, kFields);
     const bool replace = Chance(random_, 0.5);
@@ -147,7 +147,7 @@ void RandomUser::TypeIntoField() {
     RunPendingTurns();
 
     auto known = model_.fields.find(field);
-    if (known != model_.fields.end() && !IsLabel(field)) {
+    if (known != model_.fields.end() && !IsCaption(field)) {
         known->second = replace ? text.bytes : known->second + text.bytes;
     }
 }

@@ -67,17 +67,53 @@ protected:
     FakePlatform* fake_ = nullptr;
 };
 
-TEST_F(CoreTest, NumbersAreReplacedRefusedAndKept) {
+// Numbers outside 0..32767 and window sides above 32767 are refused before the platform
+// is asked to make anything; the edges themselves are accepted.
+TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
+    constexpr int kMaxSide = 32767;
+    struct Case {
+        const char* name;
+        std::function<Handle(Core&)> call;
+        bool accepted;
+    };
+    const auto gadget = [](int number) {
+        return [number](Core& core) {
+            return core.CreateGadget(number, GadgetKind::Button, {0, 0, 10, 10}, "", false);
+        };
+    };
+    const auto window = [](int number, int width, int height) {
+        return [=](Core& core) { return core.OpenFormWindow(number, 0, 0, width, height, ""); };
+    };
+    const auto font = [](int number) {
+        return [number](Core& core) { return core.LoadNumberedFont(number, "Courier", 10); };
+    };
+    const std::vector<Case> cases = {
+        {"gadget -1", gadget(-1), false},
+        {"gadget 32768", gadget(kMaxObjectNumber + 1), false},
+        {"gadget 32767", gadget(kMaxObjectNumber), true},
+        {"font -1", font(-1), false},
+        {"font 32768", font(kMaxObjectNumber + 1), false},
+        {"font 32767", font(kMaxObjectNumber), true},
+        {"window -1", window(-1, 10, 10), false},
+        {"window 32768", window(kMaxObjectNumber + 1, 10, 10), false},
+        {"window 32767", window(kMaxObjectNumber, 10, 10), true},
+        {"a width of 32768", window(1, kMaxSide + 1, 10), false},
+        {"a height of 32768", window(1, 10, kMaxSide + 1), false},
+        {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int madeBefore = fake_->made;
+        EXPECT_EQ(c.call(core_) != 0, c.accepted);
+        EXPECT_EQ(fake_->made - madeBefore, c.accepted ? 1 : 0);
+    }
+}
+
+TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     const NativeId oldButton = Native(kButton);
     EXPECT_NE(Create(kButton, GadgetKind::Check), 0);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
     EXPECT_EQ(core_.ReadGadgetState(kButton), -1);
-
-    for (const int refused : {-1, kMaxObjectNumber + 1}) {
-        EXPECT_EQ(Create(refused, GadgetKind::Button), 0);
-        EXPECT_EQ(core_.OpenFormWindow(refused, 0, 0, 10, 10, ""), 0);
-        EXPECT_EQ(core_.LoadNumberedFont(refused, "Courier", 10), 0);
-    }
 
     fake_->refuse = true;
     const NativeId check = Native(kButton);
@@ -298,8 +334,11 @@ TEST(Utf16TextTest, ConvertsBothWays) {
     EXPECT_EQ(Windows1252OfUtf16(u"\u00F6\u20AC\U0001F600\u4E2D"), "\xF6\x80??");
     EXPECT_EQ(EditorUtf16OfWindows1252("a\rb\r\nc\nd"), u"a\nb\nc\nd");
     EXPECT_EQ(EditorWindows1252OfUtf16(u"a\nb\u2029c\u2028d"), "a\rb\rc\rd");
-    static_assert(RGB(255, 255, 230) == 0xE6FFFF);
 }
+
+// Red in the lowest byte, as Windows lays out a colour.
+static_assert(RGB(255, 255, 230) == 0xE6FFFF);
+static_assert(RGB(1, 2, 3) == 0x030201);
 
 }  // namespace
 }  // namespace quillmoor::toolkit

@@ -114,6 +114,14 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          [&] { test::ClickAt(kList, item(2), test::Button::Left, test::kShift); },
          {change},
          2},
+        {"press with Control records nothing, so a move starts no drag",
+         [&] {
+             test::PressOnList(kList, item(2), test::kControl);
+             test::MoveOnList(kList, Offset(item(2), drag + 5));
+             test::ReleaseOnList(kList, Offset(item(2), drag + 5));
+         },
+         {change},
+         2},
         {"double-click on an item other than the selected one",
          [&] {
              test::ClickAt(kList, item(0));
@@ -153,6 +161,7 @@ TEST_F(GadgetEventTest, ItemOperationsPostNothing) {
 
 TEST_F(GadgetEventTest, ButtonAndCheckBoxClicks) {
     Activate();
+    EXPECT_EQ(ReadGadgetState(kCheck), 0);
     test::Click(kButton);
     test::Click(kCheck);
     std::vector<Event> events;
@@ -168,6 +177,7 @@ TEST_F(GadgetEventTest, ButtonAndCheckBoxClicks) {
 
 TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
     Activate();
+    EXPECT_EQ(FocusedGadget(), -1);
     FocusGadget(kField);
     test::TypeText(U"ab");
     WriteGadgetText(kField, "");
@@ -183,6 +193,9 @@ TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
     test::PressKey(Key::Backtab);
     EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kReadOnlyField, Type::FocusOut),
                                            GadgetEvent(kField, Type::FocusIn)}));
+    FocusGadget(99);  // no such gadget
+    EXPECT_EQ(FocusedGadget(), kField);
+    EXPECT_TRUE(Drain().empty());
 }
 
 TEST_F(GadgetEventTest, EventsOfAReplacedGadgetLeaveWithIt) {

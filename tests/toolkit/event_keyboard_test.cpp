@@ -102,7 +102,12 @@ TEST_F(EventFormTest, TabIsTextOnlyInAWritableEditorAndShiftTabLeavesIt) {
     }
 }
 
+// Gadgets come in the order they were made, not of their numbers: button 0, made after the
+// editor, follows it, and the last button, made again after that, moves behind 0.
 TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
+    constexpr int kLateButton = 0;
+    ASSERT_NE(CreateButtonGadget(kLateButton, 110, 385, 100, 25, "Null"), 0);
+    ASSERT_NE(CreateButtonGadget(kLastButton, 5, 385, 100, 25, "Ende"), 0);
     Activate();
     struct Step {
         int from;  // -1: no gadget has the focus
@@ -117,8 +122,11 @@ TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
         {kReadOnlyField, false, kList},
         {kList, false, kCheck},
         {kButton, false, kEditor},  // the hidden page's gadgets are skipped
+        {kLateButton, false, kLastButton},
         {kLastButton, false, kPanel},
         {kPanel, true, kLastButton},
+        {kLastButton, true, kLateButton},
+        {kLateButton, true, kEditor},
         {kEditor, true, kButton},
         {kReadOnlyField, true, kField},
         {kField, true, kPanel},

