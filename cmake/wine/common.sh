@@ -1,6 +1,10 @@
 # shellcheck shell=bash
-# Shared by wine-run and wine-session, sourced with $state set to the build's own folder for
-# Wine: it holds the prefix, the lock that guards making it, and the session file.
+# Shared by wine-run, wine-session and the scripts that run Windows programs, sourced with $state
+# set to a folder of the build's own for Wine: it holds the prefix, the lock that guards making
+# it, and the session file.
+
+# shellcheck source=../../scripts/lib/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
 # Wine takes only an absolute prefix.
 state=$(realpath -m "$state")
@@ -33,22 +37,6 @@ boot_prefix() {
         touch "$WINEPREFIX/ready"
     fi
     exec {lock}>&-
-}
-
-# Starts Xvfb on the first free display and waits until it accepts clients; sets DISPLAY and
-# xvfb_pid. The server runs in a session of its own with no tie to the caller's output, so that
-# it may outlive the caller.
-start_xvfb() {
-    local ready number
-    exec {ready}< <(exec setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-        3>&1 </dev/null >/dev/null 2>&1)
-    xvfb_pid=$!
-    read -r -u "$ready" number || {
-        echo "Xvfb did not start" >&2
-        return 1
-    }
-    exec {ready}<&-
-    export DISPLAY=:$number
 }
 
 # Takes the display of the running session, if there is one.
