@@ -182,6 +182,33 @@ TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
     EXPECT_EQ(Drain(), std::vector<Event>{Close()});
 }
 
+// The user's pending tab change is lost as an event, not as a change: the page shown follows.
+TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
+    const NativeId panel = Native(kPanel);
+    fake_->pendingInput = [this, panel] {
+        core_.InputArrived();
+        core_.TabChanging(panel);
+        core_.TabChanged(panel, 1);
+    };
+    EXPECT_NE(Create(7, GadgetKind::Editor), 0);
+    EXPECT_TRUE(Drain().empty());
+    fake_->focused = panel;
+    core_.KeyPressed(panel, kKeyTab);
+    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+}
+
+TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
+    const NativeId panel = Native(kPanel);
+    fake_->refuse = true;
+    core_.InsertGadgetItem(kPanel, 1, "refused");
+    fake_->refuse = false;
+    core_.TabChanging(panel);
+    core_.TabChanged(panel, 1);
+    fake_->focused = panel;
+    core_.KeyPressed(panel, kKeyTab);
+    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+}
+
 TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     struct Case {
         int gadget;
@@ -293,6 +320,14 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
              core.ListReleased(list, true);
          },
          {Gadget(kList, Type::DragStart)}},
+        {"a hover after the capture was lost",
+         [](Core& core, NativeId list) {
+             core.ListPressed(list, 10, 10, true, false);
+             core.ListCaptureLost(list);
+             core.ListMoved(list, 10, 25);
+             core.ListReleased(list, true);
+         },
+         {}},
         {"press with Shift or Control, or another button",
          [](Core& core, NativeId list) {
              core.ListPressed(list, 10, 10, true, true);

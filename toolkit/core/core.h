@@ -93,6 +93,7 @@ public:
     void ListPressed(NativeId list, int x, int y, bool leftButton, bool shiftOrControl) override;
     void ListMoved(NativeId list, int x, int y) override;
     void ListReleased(NativeId list, bool leftButton) override;
+    void ListCaptureLost(NativeId list) override;
     void ListDoubleClicked(NativeId list, bool leftButton) override;
     void SelectionChanged(NativeId list) override;
     void TabChanging(NativeId panel) override;
@@ -173,6 +174,12 @@ private:
     // --- Keyboard and focus -----------------------------------------------------------------
 
     void MoveFocus(int window, bool forward);
+
+    // --- Widgets ----------------------------------------------------------------------------
+
+    // Makes the native widget and gives it the number, in silence; 0 when the platform refused.
+    NativeId BuildGadget(int gadget, GadgetKind kind, const Container& page, Placement placement,
+                         const std::string& text, bool readOnly);
 };
 
 }  // namespace quillmoor::toolkit

@@ -89,6 +89,13 @@ void Core::ListReleased(NativeId list, bool leftButton) {
     }
 }
 
+// A press whose release went elsewhere is over: a later hover must not start a drag.
+void Core::ListCaptureLost(NativeId list) {
+    if (GadgetRecord* record = Find(GadgetOf(list), GadgetKind::List)) {
+        record->pressPoint.reset();
+    }
+}
+
 void Core::ListDoubleClicked(NativeId list, bool leftButton) {
     if (leftButton) {
         Post(list, GadgetEventType::DoubleClick);

@@ -53,6 +53,19 @@ Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, cons
     }
     placement.width = std::max(placement.width, 0);
     placement.height = std::max(placement.height, 0);
+    const NativeId native = BuildGadget(gadget, kind, page, placement, text, readOnly);
+    // The first gadget or menu event the caller sees comes from the user, not from input that
+    // was pending while the form was built. That input still has its effect, a tab it selected
+    // shows its page; only its events go, so it is not handled in silence.
+    if (native != 0 && kind == GadgetKind::Editor) {
+        platform_->HandleInput(false);
+        queue_.DiscardInputEvents();
+    }
+    return static_cast<Handle>(native);
+}
+
+NativeId Core::BuildGadget(int gadget, GadgetKind kind, const Container& page, Placement placement,
+                           const std::string& text, bool readOnly) {
     const Silence silence(*this);
     const NativeId native =
         platform_->CreateGadget(page.native, {kind, placement, Utf16OfWindows1252(text), readOnly});
@@ -72,13 +85,7 @@ Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, cons
     if (kind == GadgetKind::Panel) {
         containers_.Push(Container{page.window, native, gadget, true});
     }
-    // The first gadget or menu event the caller sees comes from the user, not from input that
-    // was pending while the form was built.
-    if (kind == GadgetKind::Editor) {
-        platform_->HandleInput(false);
-        queue_.DiscardInputEvents();
-    }
-    return static_cast<Handle>(native);
+    return native;
 }
 
 void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
@@ -89,6 +96,11 @@ void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
             return;
         }
         const NativeId page = platform_->InsertTab(panel->native, *index, Utf16OfWindows1252(text));
+        // A tab the platform could not add has no page to record: the later tabs' indexes
+        // must go on naming their own pages.
+        if (page == 0) {
+            return;
+        }
         panel->pages.insert(panel->pages.begin() + *index, page);
         if (panel->shownPage == 0) {
             panel->shownPage = page;

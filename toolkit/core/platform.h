@@ -130,6 +130,8 @@ public:
     virtual void ListPressed(NativeId list, int x, int y, bool leftButton, bool shiftOrControl) = 0;
     virtual void ListMoved(NativeId list, int x, int y) = 0;
     virtual void ListReleased(NativeId list, bool leftButton) = 0;
+    // The list lost the mouse to another window while a button was down: no release follows.
+    virtual void ListCaptureLost(NativeId list) = 0;
     virtual void ListDoubleClicked(NativeId list, bool leftButton) = 0;
     virtual void SelectionChanged(NativeId list) = 0;
 

@@ -16,6 +16,11 @@ ListWatcher::ListWatcher(QAbstractItemView& list, Happenings& happenings)
 
 bool ListWatcher::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    // A window that is no longer active has lost the pointer: the release of a press made
+    // before goes to another window.
+    if (type == QEvent::WindowDeactivate) {
+        happenings_.ListCaptureLost(list_);
+    }
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
         type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove) {
         const auto& mouse = *static_cast<QMouseEvent*>(event);
