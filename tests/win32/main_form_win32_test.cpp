@@ -46,7 +46,7 @@ TEST_F(MainFormWin32, BuildsEveryWidgetAsItsNativeControl) {
         SCOPED_TRACE(row.gadget);
         const HWND control = NativeOf(row.gadget);
         ASSERT_TRUE(IsWindow(control));
-        EXPECT_EQ(ClassOf(control), row.className);
+        EXPECT_EQ(ClassName(control), row.className);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & row.style, row.style);
         if (row.text != nullptr) {
             EXPECT_EQ(ReadGadgetText(row.gadget), row.text);

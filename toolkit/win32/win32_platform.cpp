@@ -9,6 +9,7 @@
 #include "toolkit/win32/input_messages.h"
 #include "toolkit/win32/rich_edit.h"
 #include "toolkit/win32/wide_text.h"
+#include "toolkit/win32/window_text.h"
 #include "toolkit/win32/yes_no_box.h"
 
 namespace quillmoor::toolkit {
@@ -69,13 +70,6 @@ HWND CreateNative(HWND parent, const GadgetRequest& request) {
             return CreateRichEdit(parent, {kRichEditClasses[0], kRichEditClasses[1]});
     }
     return nullptr;
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The inside of the panel's frame below the row of tabs, in the panel's client pixels.

@@ -11,9 +11,13 @@
 #include "toolkit/core/running_core.h"
 #include "toolkit/win32/input_messages.h"
 #include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/window_text.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace quillmoor::test {
+
+using toolkit::win32::ClassName;
+using toolkit::win32::WindowText;
 
 namespace {
 
@@ -58,25 +62,12 @@ std::wstring Utf16(const std::u32string& text) {
     return units;
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    std::array<wchar_t, 64> name{};
-    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
-}
-
 bool IsClass(HWND window, const wchar_t* name) {
-    return lstrcmpiW(ClassOf(window).c_str(), name) == 0;
+    return lstrcmpiW(ClassName(window).c_str(), name) == 0;
 }
 
 bool IsRichEdit(HWND window) {
-    return ClassOf(window).starts_with(L"RichEdit") || IsClass(window, L"RichEdit");
+    return ClassName(window).starts_with(L"RichEdit") || IsClass(window, L"RichEdit");
 }
 
 // The modifiers as the thread's keyboard state holds them while the input is handled.
@@ -429,9 +420,9 @@ void CALLBACK BoxAnswer::Watch::Look(HWND, UINT, UINT_PTR, DWORD) {
     }
     KillTimer(nullptr, watch->timer);
     armed = nullptr;
-    watch->title = Utf8(TextOf(box));
+    watch->title = Utf8(WindowText(box));
     constexpr int kMessageBoxText = 0xFFFF;
-    watch->text = Utf8(TextOf(GetDlgItem(box, kMessageBoxText)));
+    watch->text = Utf8(WindowText(GetDlgItem(box, kMessageBoxText)));
     if (watch->byKey) {
         // The box takes keys once it is the active window, as for a user who looks at it.
         SetForegroundWindow(box);
@@ -445,7 +436,7 @@ void CALLBACK BoxAnswer::Watch::Look(HWND, UINT, UINT_PTR, DWORD) {
     }
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsClass(child, L"Button") && TextOf(child) == watch->caption) {
+        if (IsClass(child, L"Button") && WindowText(child) == watch->caption) {
             PostMessageW(child, BM_CLICK, 0, 0);
             watch->answered = true;
             return;
@@ -527,13 +518,13 @@ toolkit::GadgetKind ShownKind(int gadget) {
     if (IsClass(window, L"Button")) {
         return (style & BS_TYPEMASK) == BS_AUTOCHECKBOX ? GadgetKind::Check : GadgetKind::Button;
     }
-    ADD_FAILURE() << "gadget " << gadget << " is a " << Utf8(ClassOf(window));
+    ADD_FAILURE() << "gadget " << gadget << " is a " << Utf8(ClassName(window));
     return GadgetKind::Button;
 }
 
 std::string ShownText(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return Utf8(IsRichEdit(window) ? toolkit::win32::RichEditText(window) : TextOf(window));
+    return Utf8(IsRichEdit(window) ? toolkit::win32::RichEditText(window) : WindowText(window));
 }
 
 // The width the field draws its text in, against the width of the text in the field's font.
@@ -544,7 +535,7 @@ bool ShowsWholeText(int gadget) {
     }
     RECT area;
     SendMessageW(window, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const std::wstring text = TextOf(window);
+    const std::wstring text = WindowText(window);
     const HDC context = GetDC(window);
     const HGDIOBJ old =
         SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
@@ -564,11 +555,11 @@ std::string SelectedText(int gadget) {
     DWORD end = 0;
     SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    return Utf8(TextOf(window).substr(start, end - start));
+    return Utf8(WindowText(window).substr(start, end - start));
 }
 
 std::string WindowTitle(int window) {
-    return Utf8(TextOf(FormWindow(window)));
+    return Utf8(WindowText(FormWindow(window)));
 }
 
 std::vector<std::string> TabCaptions(int panel) {
