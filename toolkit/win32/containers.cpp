@@ -43,14 +43,14 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         case WM_COMMAND:
             if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
-                control->Command(HIWORD(wParam));
+                control->OnCommand(HIWORD(wParam));
                 return 0;
             }
             break;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (Control* control = ControlOf(header->hwndFrom)) {
-                return control->Notify(*header);
+                return control->OnNotify(*header);
             }
             break;
         }
