@@ -16,12 +16,15 @@
 #include "app/memory_tuning.h"
 #include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/window_text.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace {
 
 namespace tk = quillmoor::toolkit;
 using quillmoor::app::GadgetId;
+using quillmoor::toolkit::win32::ClassName;
+using quillmoor::toolkit::win32::WindowText;
 
 constexpr int kMethods = 1'000;
 constexpr int kRepetitions = 3;
@@ -62,23 +65,14 @@ void ClickTab(int index) {
     HandlePendingEvents();
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // A top-level twin of the form's editor: its class, style, size and font.
 HWND PlainEditorLike(HWND editor) {
-    wchar_t className[64] = {};
-    GetClassNameW(editor, className, 64);
     RECT area;
     GetWindowRect(editor, &area);
     const auto style =
         (static_cast<DWORD>(GetWindowLongW(editor, GWL_STYLE)) & ~WS_CHILD) | WS_POPUP | WS_VISIBLE;
-    const HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", style, 0, 0,
-                                       area.right - area.left, area.bottom - area.top, nullptr,
+    const HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, ClassName(editor).c_str(), L"", style, 0,
+                                       0, area.right - area.left, area.bottom - area.top, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(plain, WM_SETFONT, SendMessageW(editor, WM_GETFONT, 0, 0), TRUE);
     return plain;
@@ -105,7 +99,7 @@ int main() {
     for (const bool on : {false, true}) {
         SendMessageW(testObject, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
         quillmoor::app::Regenerate();
-        texts[on ? 1 : 0] = TextOf(editor);
+        texts[on ? 1 : 0] = WindowText(editor);
     }
     std::vector<double> program;
     std::vector<double> yardstick;

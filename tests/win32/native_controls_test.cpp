@@ -11,7 +11,7 @@ using NativeControls = Win32FormTest;
 // The brush the form paints the control's background with.
 HGDIOBJ BackgroundBrushOf(int gadget) {
     const HWND control = NativeOf(gadget);
-    const UINT request = ClassOf(control) == L"ListBox" ? WM_CTLCOLORLISTBOX : WM_CTLCOLOREDIT;
+    const UINT request = ClassName(control) == L"ListBox" ? WM_CTLCOLORLISTBOX : WM_CTLCOLOREDIT;
     const HDC context = CreateCompatibleDC(nullptr);
     const auto brush = reinterpret_cast<HGDIOBJ>(SendMessageW(GetParent(control), request,
                                                               reinterpret_cast<WPARAM>(context),
@@ -49,7 +49,7 @@ TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     const HWND editor = CreateRichEdit(
         MainWindow(), {{L"quillmoor-absent.dll", L"RichEdit20A"}, kRichEditClasses[1]});
     ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(lstrcmpiW(ClassOf(editor).c_str(), L"RichEdit"), 0);
+    EXPECT_EQ(lstrcmpiW(ClassName(editor).c_str(), L"RichEdit"), 0);
     SetRichEditText(editor, L"erste\nzweite\n\xF6");
     EXPECT_EQ(RichEditText(editor), L"erste\nzweite\n\xF6");
     DestroyWindow(editor);

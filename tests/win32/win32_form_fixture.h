@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
 #include "toolkit/core/running_core.h"
+#include "toolkit/win32/window_text.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -19,12 +18,6 @@ inline HWND NativeOf(int gadget) {
 
 inline HWND MainWindow() {
     return reinterpret_cast<HWND>(WindowHandle(app::kMainWindow));
-}
-
-inline std::wstring ClassOf(HWND window) {
-    wchar_t name[64] = {};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 class Win32FormTest : public ::testing::Test {

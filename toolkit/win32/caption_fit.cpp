@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/win32/dpi.h"
+#include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -20,13 +21,6 @@ struct Fit {
     HFONT narrowed = nullptr;  // made here, shown instead of the face while the face is too wide
     bool applying = false;     // the field hears the font and margins it is given here
 };
-
-std::wstring TextOf(HWND field) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 int TextWidth(HDC context, HFONT font, const std::wstring& text) {
     const HGDIOBJ previous = SelectObject(context, font);
@@ -117,7 +111,7 @@ void Refit(HWND field, Fit& fit) {
         DeleteObject(fit.narrowed);
         fit.narrowed = nullptr;
     }
-    const std::wstring text = TextOf(field);
+    const std::wstring text = WindowText(field);
     const HDC context = GetDC(field);
     if (!FitsRoom(field, TextWidth(context, face, text))) {
         TightenMargins(field);

@@ -1,10 +1,7 @@
 #include "toolkit/win32/containers.h"
 
-#include <array>
-#include <iterator>
-#include <string_view>
-
 #include "toolkit/win32/control.h"
+#include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -46,14 +43,14 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         case WM_COMMAND:
             if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) {
-                control->Command(HIWORD(wParam));
+                control->OnCommand(HIWORD(wParam));
                 return 0;
             }
             break;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (Control* control = ControlOf(header->hwndFrom)) {
-                return control->Notify(*header);
+                return control->OnNotify(*header);
             }
             break;
         }
@@ -126,9 +123,7 @@ HWND CreatePage(HWND panel) {
 }
 
 bool IsForm(HWND window) {
-    std::array<wchar_t, std::size(kFormClass) + 1> name{};
-    return GetClassNameW(window, name.data(), static_cast<int>(name.size())) > 0 &&
-           std::wstring_view(name.data()) == kFormClass;
+    return ClassName(window) == kFormClass;
 }
 
 }  // namespace quillmoor::toolkit::win32

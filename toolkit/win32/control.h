@@ -1,8 +1,11 @@
 #pragma once
 
-// One widget of a form: its native window and what the toolkit keeps beside it. Each control
-// hears its own notifications, which its parent hands on (ControlOf), and what its subclass
-// sees of the mouse, and reports them to the core.
+// One widget of a form: its native window and what the toolkit keeps beside it. The parent
+// window hands each control the notifications and colour requests about it (ControlOf), and
+// the control's subclass hears the messages sent to the window itself; each kind of control
+// answers those it has behaviour for, in a file of its own, and reports to the core.
+
+#include <string>
 
 #include "toolkit/core/platform.h"
 #include "toolkit/win32/scaled_font.h"
@@ -12,46 +15,56 @@ namespace quillmoor::toolkit::win32 {
 
 class Control {
 public:
-    // Takes over the window: subclasses it, and gives it the font.
-    Control(HWND window, GadgetKind kind, Placement placement, Happenings& happenings,
-            ScaledFont& font);
-    ~Control();
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     HWND Window() const { return window_; }
     NativeId Id() const { return reinterpret_cast<NativeId>(window_); }
-    GadgetKind Kind() const { return kind_; }
 
     // A WM_COMMAND or WM_NOTIFY from this control, as its parent received it.
-    void Command(WORD code);
-    LRESULT Notify(const NMHDR& header);
+    virtual void OnCommand(WORD code);
+    virtual LRESULT OnNotify(const NMHDR& header);
     // A WM_CTLCOLOR* for this control; defaultBrush is what the parent would answer.
-    LRESULT AnswerColourRequest(HDC context, LRESULT defaultBrush) const;
+    virtual LRESULT AnswerColourRequest(HDC context, LRESULT defaultBrush) const;
+
+    // The text shown; lines end with '\n' in an editor.
+    virtual void SetText(const std::wstring& text);
+    virtual std::wstring Text() const;
+    // What the core reads as the gadget's state; 0 where the kind has none.
+    virtual int State() const;
+    virtual void TakeFocus(FocusCause cause);
 
     void SetColour(ColourType type, Colour colour);
     void SetFont(ScaledFont& font);
     bool Shows(const ScaledFont& font) const { return font_ == &font; }
     // Places and sizes the control for the density of its window, with its font.
-    void Lay(int dpi);
+    virtual void PlaceForDpi(int dpi);
 
-    LRESULT Subclassed(UINT message, WPARAM wParam, LPARAM lParam);
+protected:
+    // Takes over the window: subclasses it, and answers for it from then on.
+    Control(HWND window, Placement placement, Happenings& happenings, ScaledFont& font);
+
+    // A message sent or posted to the window; the base hands it to the window's own procedure.
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Shows a colour just set; the base makes the brush its parent answers with.
+    virtual void ShowColour(ColourType changed);
+
+    Happenings& ToCore() const { return happenings_; }
+    Colour TextColour() const { return text_; }
+    Colour BackgroundColour() const { return background_; }
 
 private:
-    void ApplyEditorColours() const;
-    // Takes a list's selection as the one to compare the next LBN_SELCHANGE with.
-    void SelectionSettled();
-    bool OnTabRow(LPARAM point) const;
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR control);
 
     HWND window_;
-    GadgetKind kind_;
     Placement placement_;
     Happenings& happenings_;
     ScaledFont* font_;
     Colour text_ = -1;
     Colour background_ = -1;
     HBRUSH backgroundBrush_ = nullptr;
-    int lastSelection_ = -1;
 };
 
 // The control that window is, or nullptr when it is none of ours.

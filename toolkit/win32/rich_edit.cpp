@@ -1,7 +1,8 @@
 #include "toolkit/win32/rich_edit.h"
 
 #include <algorithm>
-#include <array>
+
+#include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -16,9 +17,7 @@ constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL |
 // The version-1 control knows neither Unicode text messages nor a plain-text mode: it takes
 // and gives text with CR LF line ends through the window text.
 bool IsVersionOne(HWND editor) {
-    std::array<wchar_t, 32> name{};
-    GetClassNameW(editor, name.data(), static_cast<int>(name.size()));
-    return lstrcmpiW(name.data(), kRichEditClasses[1].className) == 0;
+    return lstrcmpiW(ClassName(editor).c_str(), kRichEditClasses[1].className) == 0;
 }
 
 std::wstring WithLineEnds(std::wstring_view text, std::wstring_view lineEnd) {
@@ -93,12 +92,8 @@ void SetRichEditText(HWND editor, std::wstring_view text) {
 }
 
 std::wstring RichEditText(HWND editor) {
-    std::wstring native;
     if (IsVersionOne(editor)) {
-        native.resize(static_cast<std::size_t>(GetWindowTextLengthW(editor)) + 1);
-        native.resize(static_cast<std::size_t>(
-            GetWindowTextW(editor, native.data(), static_cast<int>(native.size()))));
-        return WithNewlines(native);
+        return WithNewlines(WindowText(editor));
     }
     GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, kUtf16CodePage};
     const auto count =
@@ -106,7 +101,7 @@ std::wstring RichEditText(HWND editor) {
     if (count <= 0) {
         return {};
     }
-    native.resize(static_cast<std::size_t>(count) + 1);
+    std::wstring native(static_cast<std::size_t>(count) + 1, L'\0');
     GETTEXTEX how{};
     how.cb = static_cast<DWORD>(native.size() * sizeof(wchar_t));
     how.flags = GT_DEFAULT;

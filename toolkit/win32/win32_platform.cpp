@@ -1,13 +1,13 @@
 #include "toolkit/win32/win32_platform.h"
 
 #include <algorithm>
-#include <vector>
 
-#include "toolkit/win32/caption_fit.h"
-#include "toolkit/win32/dpi.h"
+#include "toolkit/win32/control_factory.h"
+#include "toolkit/win32/editor.h"
 #include "toolkit/win32/form_frame.h"
 #include "toolkit/win32/input_messages.h"
-#include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/list_box.h"
+#include "toolkit/win32/tab_panel.h"
 #include "toolkit/win32/wide_text.h"
 #include "toolkit/win32/yes_no_box.h"
 
@@ -27,69 +27,12 @@ namespace win32 {
 
 namespace {
 
-constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
-
 HWND WindowOf(NativeId id) {
     return reinterpret_cast<HWND>(id);
 }
 
 NativeId IdOf(HWND window) {
     return reinterpret_cast<NativeId>(window);
-}
-
-HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle,
-                 const std::wstring& text = {}) {
-    return CreateWindowExW(exStyle, className, text.c_str(), kChildStyle | style, 0, 0, 0, 0,
-                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
-
-HWND CreateNative(HWND parent, const GadgetRequest& request) {
-    const std::wstring text = NativeText(request.text);
-    switch (request.kind) {
-        case GadgetKind::Panel:
-            return CreateChild(parent, WC_TABCONTROLW,
-                               WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN, 0);
-        case GadgetKind::Text: {
-            const HWND field =
-                CreateChild(parent, L"EDIT", ES_AUTOHSCROLL | (request.readOnly ? ES_READONLY : 0),
-                            WS_EX_CLIENTEDGE, text);
-            // 0 lifts the limit of 32767 characters to the largest the control can hold.
-            SendMessageW(field, EM_SETLIMITTEXT, 0, 0);
-            KeepCaptionWhole(field);
-            return field;
-        }
-        case GadgetKind::Check:
-            return CreateChild(parent, L"BUTTON", BS_AUTOCHECKBOX, 0, text);
-        case GadgetKind::List:
-            return CreateChild(parent, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
-                               WS_EX_CLIENTEDGE);
-        case GadgetKind::Button:
-            return CreateChild(parent, L"BUTTON", BS_PUSHBUTTON, 0, text);
-        case GadgetKind::Editor:
-            return CreateRichEdit(parent, {kRichEditClasses[0], kRichEditClasses[1]});
-    }
-    return nullptr;
-}
-
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// The inside of the panel's frame below the row of tabs, in the panel's client pixels.
-RECT DisplayAreaOf(HWND panel) {
-    RECT area;
-    GetClientRect(panel, &area);
-    TabCtrl_AdjustRect(panel, FALSE, &area);
-    return area;
-}
-
-void FitToDisplayArea(HWND page) {
-    const RECT area = DisplayAreaOf(GetParent(page));
-    SetWindowPos(page, HWND_TOP, area.left, area.top, area.right - area.left,
-                 area.bottom - area.top, SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -126,13 +69,12 @@ void Win32Platform::CloseWindow(NativeId window) {
 }
 
 NativeId Win32Platform::CreateGadget(NativeId parent, const GadgetRequest& request) {
-    const HWND window = CreateNative(WindowOf(parent), request);
-    if (window == nullptr) {
+    std::unique_ptr<Control> control =
+        MakeControl(WindowOf(parent), request, happenings_, dialogFont_);
+    if (control == nullptr) {
         return 0;
     }
-    auto control = std::make_unique<Control>(window, request.kind, request.placement, happenings_,
-                                             dialogFont_);
-    control->Lay(DpiOfWindow(window));
+    const HWND window = control->Window();
     controls_[window] = std::move(control);
     return IdOf(window);
 }
@@ -143,92 +85,51 @@ void Win32Platform::DestroyGadget(NativeId gadget) {
 }
 
 NativeId Win32Platform::InsertTab(NativeId panel, int index, const std::u16string& caption) {
-    const HWND tabs = WindowOf(panel);
-    const HWND page = CreatePage(tabs);
-    if (page == nullptr) {
-        return 0;
-    }
-    // The tab's own data names its page.
-    std::wstring text = NativeText(caption);
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = text.data();
-    item.lParam = reinterpret_cast<LPARAM>(page);
-    if (SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&item)) < 0) {
-        DestroyWindow(page);
-        return 0;
-    }
-    if (TabCtrl_GetCurSel(tabs) < 0) {
-        TabCtrl_SetCurSel(tabs, 0);
-    }
-    return IdOf(page);
+    auto* tabs = ControlAt<TabPanel>(panel);
+    return tabs == nullptr ? 0 : IdOf(tabs->InsertTab(index, NativeText(caption)));
 }
 
 void Win32Platform::ShowPage(NativeId page, bool shown) {
-    const HWND window = WindowOf(page);
-    if (window == nullptr) {
-        return;
-    }
-    if (shown) {
-        FitToDisplayArea(window);
-        EnableWindow(window, TRUE);
-        ShowWindow(window, SW_SHOW);
-    } else {
-        ShowWindow(window, SW_HIDE);
-        EnableWindow(window, FALSE);
-    }
+    win32::ShowPage(WindowOf(page), shown);
 }
 
 void Win32Platform::InsertItem(NativeId list, int index, const std::u16string& text) {
-    const std::wstring item = NativeText(text);
-    SendMessageW(WindowOf(list), LB_INSERTSTRING, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(item.c_str()));
+    if (auto* items = ControlAt<ListBox>(list)) {
+        items->InsertItem(index, NativeText(text));
+    }
 }
 
 void Win32Platform::RemoveItem(NativeId list, int index) {
-    SendMessageW(WindowOf(list), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    if (auto* items = ControlAt<ListBox>(list)) {
+        items->RemoveItem(index);
+    }
 }
 
 int Win32Platform::ItemCount(NativeId list) const {
-    return static_cast<int>(SendMessageW(WindowOf(list), LB_GETCOUNT, 0, 0));
+    const auto* items = ControlAt<ListBox>(list);
+    return items == nullptr ? 0 : items->ItemCount();
 }
 
 std::u16string Win32Platform::ItemText(NativeId list, int index) const {
-    const auto length = SendMessageW(WindowOf(list), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    item.resize(static_cast<std::size_t>(SendMessageW(WindowOf(list), LB_GETTEXT,
-                                                      static_cast<WPARAM>(index),
-                                                      reinterpret_cast<LPARAM>(item.data()))));
-    return ToolkitText(item);
+    const auto* items = ControlAt<ListBox>(list);
+    return items == nullptr ? std::u16string() : ToolkitText(items->ItemText(index));
 }
 
 void Win32Platform::ClearSelection(NativeId list) {
-    SendMessageW(WindowOf(list), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    if (auto* items = ControlAt<ListBox>(list)) {
+        items->ClearSelection();
+    }
 }
 
 void Win32Platform::SetText(NativeId gadget, const std::u16string& text) {
-    const Control* control = ControlAt(gadget);
-    if (control == nullptr) {
-        return;
-    }
-    if (control->Kind() == GadgetKind::Editor) {
-        SetRichEditText(control->Window(), NativeText(text));
-    } else {
-        SetWindowTextW(control->Window(), NativeText(text).c_str());
+    if (Control* control = ControlAt<Control>(gadget)) {
+        control->SetText(NativeText(text));
     }
 }
 
 std::u16string Win32Platform::Text(NativeId gadget) const {
-    const Control* control = ControlAt(gadget);
-    if (control == nullptr) {
-        return {};
-    }
-    return ToolkitText(control->Kind() == GadgetKind::Editor ? RichEditText(control->Window())
-                                                             : WindowText(control->Window()));
+    const Control* control = ControlAt<Control>(gadget);
+    return control == nullptr ? std::u16string() : ToolkitText(control->Text());
 }
 
 bool Win32Platform::ReadOnly(NativeId gadget) const {
@@ -236,25 +137,17 @@ bool Win32Platform::ReadOnly(NativeId gadget) const {
 }
 
 bool Win32Platform::EditedSinceSet(NativeId editor) const {
-    return SendMessageW(WindowOf(editor), EM_GETMODIFY, 0, 0) != 0;
+    const auto* control = ControlAt<Editor>(editor);
+    return control != nullptr && control->EditedSinceSet();
 }
 
 int Win32Platform::State(NativeId gadget) const {
-    const Control* control = ControlAt(gadget);
-    if (control == nullptr) {
-        return 0;
-    }
-    if (control->Kind() == GadgetKind::Check) {
-        return SendMessageW(control->Window(), BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
-    }
-    if (control->Kind() == GadgetKind::List) {
-        return static_cast<int>(SendMessageW(control->Window(), LB_GETCURSEL, 0, 0));
-    }
-    return 0;
+    const Control* control = ControlAt<Control>(gadget);
+    return control == nullptr ? 0 : control->State();
 }
 
 void Win32Platform::SetColour(NativeId gadget, ColourType type, Colour colour) {
-    if (Control* control = ControlAt(gadget)) {
+    if (Control* control = ControlAt<Control>(gadget)) {
         control->SetColour(type, colour);
     }
 }
@@ -281,7 +174,7 @@ void Win32Platform::ReleaseFont(NativeId font) {
 }
 
 void Win32Platform::SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) {
-    Control* control = ControlAt(gadget);
+    Control* control = ControlAt<Control>(gadget);
     if (control == nullptr) {
         return;
     }
@@ -298,15 +191,9 @@ void Win32Platform::SetFont(NativeId gadget, FontChoice choice, NativeId loadedF
     }
 }
 
-// A field reached by Tab selects its whole text, as dialog fields do.
 void Win32Platform::Focus(NativeId gadget, FocusCause cause) {
-    const Control* control = ControlAt(gadget);
-    if (control == nullptr) {
-        return;
-    }
-    SetFocus(control->Window());
-    if (cause != FocusCause::Program && control->Kind() == GadgetKind::Text) {
-        SendMessageW(control->Window(), EM_SETSEL, 0, -1);
+    if (Control* control = ControlAt<Control>(gadget)) {
+        control->TakeFocus(cause);
     }
 }
 
@@ -341,26 +228,9 @@ void Win32Platform::DpiChanged(HWND form, int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& [window, control] : controls_) {
         if (GetAncestor(window, GA_ROOT) == form) {
-            control->Lay(dpi);
+            control->PlaceForDpi(dpi);
         }
     }
-    for (const auto& [window, control] : controls_) {
-        if (GetAncestor(window, GA_ROOT) != form || control->Kind() != GadgetKind::Panel) {
-            continue;
-        }
-        // A page fitted comes to the top: fitting them last to first keeps their order.
-        std::vector<HWND> pages;
-        for (HWND page = GetWindow(window, GW_CHILD); page != nullptr;
-             page = GetWindow(page, GW_HWNDNEXT)) {
-            pages.push_back(page);
-        }
-        std::for_each(pages.rbegin(), pages.rend(), FitToDisplayArea);
-    }
-}
-
-Control* Win32Platform::ControlAt(NativeId gadget) const {
-    const auto found = controls_.find(WindowOf(gadget));
-    return found == controls_.end() ? nullptr : found->second.get();
 }
 
 void Win32Platform::ForgetDestroyed() {

@@ -55,7 +55,12 @@ private:
     void CloseRequested(HWND form) override;
     void DpiChanged(HWND form, int dpi, const RECT& suggested) override;
 
-    Control* ControlAt(NativeId gadget) const;
+    // The control of that kind, or nullptr when the gadget is none of ours or of another kind.
+    template <typename Kind>
+    Kind* ControlAt(NativeId gadget) const {
+        const auto found = controls_.find(reinterpret_cast<HWND>(gadget));
+        return found == controls_.end() ? nullptr : dynamic_cast<Kind*>(found->second.get());
+    }
     // Drops the records of controls whose windows are gone.
     void ForgetDestroyed();
 

@@ -1,0 +1,314 @@
+// The form driver over Win32, its input: the window messages the system itself sends for the
+// user's mouse and keys, posted and then handled by the toolkit's own message loop.
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "tests/support/win32/native_windows.h"
+
+namespace quillmoor::test {
+
+namespace {
+
+std::wstring Utf16(const std::u32string& text) {
+    std::wstring units;
+    for (const char32_t character : text) {
+        if (character >= 0x10000) {
+            units.push_back(static_cast<wchar_t>(0xD800 + ((character - 0x10000) >> 10)));
+            units.push_back(static_cast<wchar_t>(0xDC00 + ((character - 0x10000) & 0x3FF)));
+        } else {
+            units.push_back(static_cast<wchar_t>(character));
+        }
+    }
+    return units;
+}
+
+// The modifiers as the thread's keyboard state holds them while the input is handled.
+class HeldModifiers {
+public:
+    explicit HeldModifiers(Modifiers modifiers) {
+        GetKeyboardState(saved_.data());
+        std::array<BYTE, 256> state = saved_;
+        const std::pair<Modifier, std::array<int, 3>> keys[] = {
+            {kShift, {VK_SHIFT, VK_LSHIFT, 0}},
+            {kControl, {VK_CONTROL, VK_LCONTROL, 0}},
+            {kAlt, {VK_MENU, VK_LMENU, 0}},
+        };
+        for (const auto& [modifier, virtualKeys] : keys) {
+            for (const int key : virtualKeys) {
+                if (key != 0) {
+                    state[static_cast<std::size_t>(key)] = (modifiers & modifier) != 0 ? 0x80 : 0;
+                }
+            }
+        }
+        SetKeyboardState(state.data());
+    }
+    ~HeldModifiers() { SetKeyboardState(saved_.data()); }
+    HeldModifiers(const HeldModifiers&) = delete;
+    HeldModifiers& operator=(const HeldModifiers&) = delete;
+
+private:
+    std::array<BYTE, 256> saved_{};
+};
+
+WPARAM MouseKeys(Button button, Modifiers modifiers) {
+    WPARAM keys = button == Button::Left ? MK_LBUTTON : MK_RBUTTON;
+    keys |= (modifiers & kShift) != 0 ? MK_SHIFT : 0;
+    keys |= (modifiers & kControl) != 0 ? MK_CONTROL : 0;
+    return keys;
+}
+
+void PostMouse(HWND window, UINT message, WPARAM keys, Point point) {
+    PostMessageW(window, message, keys, MAKELPARAM(point.x, point.y));
+}
+
+UINT Down(Button button) {
+    return button == Button::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+}
+
+UINT Up(Button button) {
+    return button == Button::Left ? WM_LBUTTONUP : WM_RBUTTONUP;
+}
+
+HWND KeyTarget() {
+    if (const HWND focused = GetFocus()) {
+        return focused;
+    }
+    return GetActiveWindow();
+}
+
+void PressOn(HWND target, Key key, Modifiers modifiers) {
+    const KeyStroke stroke = StrokeOf(key);
+    const Modifiers held = modifiers | stroke.implied;
+    const HeldModifiers state(held);
+    PostKeyStroke(target, stroke.virtualKey, held, stroke.extended);
+    HandlePendingInput();
+}
+
+}  // namespace
+
+bool ActivateWindow(int window) {
+    const HWND form = FormWindow(window);
+    SetForegroundWindow(form);
+    SetActiveWindow(form);
+    HandlePendingInput();
+    return GetActiveWindow() == form;
+}
+
+// The close box: the window menu's Close, as a click on the box sends it. While a modal box
+// has the form disabled, the box's own loop hands it on.
+void RequestClose(int window) {
+    PostMessageW(FormWindow(window), WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (IsWindowEnabled(FormWindow(window))) {
+        HandlePendingInput();
+    }
+}
+
+struct OtherProgram::Window {
+    HWND window = nullptr;
+    bool active = false;
+};
+
+OtherProgram::OtherProgram() : window_(std::make_unique<Window>()) {
+    window_->window = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                      0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(window_->window);
+    SetActiveWindow(window_->window);
+    HandlePendingInput();
+    window_->active = GetActiveWindow() == window_->window;
+}
+
+OtherProgram::~OtherProgram() {
+    DestroyWindow(window_->window);
+}
+
+bool OtherProgram::IsActive() const {
+    return window_->active;
+}
+
+// Near the top of a list or editor, so that a list with items selects its first.
+void Click(int gadget, Button button, Modifiers modifiers) {
+    const HWND window = GadgetWindow(gadget);
+    RECT client;
+    GetClientRect(window, &client);
+    const bool scrolls = IsClass(window, L"ListBox") || IsRichEdit(window);
+    ClickAt(gadget, {4, scrolls ? 4 : client.bottom / 2}, button, modifiers);
+}
+
+void ClickAt(int gadget, Point point, Button button, Modifiers modifiers) {
+    const HWND window = GadgetWindow(gadget);
+    const HeldModifiers state(modifiers);
+    PostMouse(window, Down(button), MouseKeys(button, modifiers), point);
+    PostMouse(window, Up(button), MouseKeys(button, modifiers) & ~(MK_LBUTTON | MK_RBUTTON), point);
+    HandlePendingInput();
+}
+
+void ClickTab(int panel, int tab, Button button) {
+    const HWND tabs = GadgetWindow(panel);
+    RECT item;
+    TabCtrl_GetItemRect(tabs, tab, &item);
+    const Point centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    PostMouse(tabs, Down(button), MouseKeys(button, kNoModifier), centre);
+    PostMouse(tabs, Up(button), 0, centre);
+    HandlePendingInput();
+}
+
+void TurnWheelOverTabs(int panel) {
+    const HWND tabs = GadgetWindow(panel);
+    RECT item;
+    TabCtrl_GetItemRect(tabs, 0, &item);
+    POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    ClientToScreen(tabs, &centre);
+    PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(centre.x, centre.y));
+    HandlePendingInput();
+}
+
+void ForgetSelection(int list) {
+    SendMessageW(GadgetWindow(list), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+Point ItemCentre(int list, int index) {
+    RECT item{};
+    SendMessageW(GadgetWindow(list), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+
+Point EmptyPartOf(int list) {
+    RECT client;
+    GetClientRect(GadgetWindow(list), &client);
+    return {5, client.bottom - 3};
+}
+
+int ItemAt(int list, Point point) {
+    const auto found = static_cast<DWORD>(
+        SendMessageW(GadgetWindow(list), LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y)));
+    return HIWORD(found) != 0 ? -1 : LOWORD(found);
+}
+
+void ScrollToItem(int list, int index) {
+    SendMessageW(GadgetWindow(list), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+}
+
+void PressOnList(int list, Point point, Modifiers modifiers) {
+    const HeldModifiers state(modifiers);
+    PostMouse(GadgetWindow(list), WM_LBUTTONDOWN, MouseKeys(Button::Left, modifiers), point);
+    HandlePendingInput();
+}
+
+void MoveOnList(int list, Point point) {
+    PostMouse(GadgetWindow(list), WM_MOUSEMOVE, MK_LBUTTON, point);
+    HandlePendingInput();
+}
+
+void ReleaseOnList(int list, Point point) {
+    PostMouse(GadgetWindow(list), WM_LBUTTONUP, 0, point);
+    HandlePendingInput();
+}
+
+void DoubleClickOnList(int list, Point point) {
+    const HWND window = GadgetWindow(list);
+    PostMouse(window, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMouse(window, WM_LBUTTONUP, 0, point);
+    PostMouse(window, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMouse(window, WM_LBUTTONUP, 0, point);
+    HandlePendingInput();
+}
+
+int DragDistance() {
+    return std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+}
+
+void PressKey(Key key, Modifiers modifiers) {
+    PressOn(KeyTarget(), key, modifiers);
+}
+
+// A character with a key of the layout is typed on that key; any other arrives as the
+// characters an input method sends.
+void TypeText(const std::u32string& text) {
+    for (const char32_t character : text) {
+        const HWND target = KeyTarget();
+        const SHORT key = character < 0x10000 ? VkKeyScanW(static_cast<wchar_t>(character)) : -1;
+        if (key != -1 && (HIBYTE(key) & ~1) == 0 && character >= 0x20) {
+            const Modifiers held = (HIBYTE(key) & 1) != 0 ? kShift : kNoModifier;
+            const HeldModifiers state(held);
+            PostKeyStroke(target, LOBYTE(key), held, false);
+            HandlePendingInput();
+            continue;
+        }
+        for (const wchar_t unit : Utf16(std::u32string(1, character))) {
+            PostMessageW(target, WM_CHAR, unit, 1);
+        }
+        HandlePendingInput();
+    }
+}
+
+// The text on the clipboard, and Control+V.
+void PasteText(const std::u32string& text) {
+    const std::wstring units = Utf16(text);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (units.size() + 1) * sizeof(wchar_t));
+    std::copy_n(units.c_str(), units.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    const HeldModifiers state(kControl);
+    PostKeyStroke(KeyTarget(), 'V', kControl, false);
+    HandlePendingInput();
+}
+
+struct KeyPressCounter::Watch {
+    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR watch) {
+        auto* self = reinterpret_cast<Watch*>(watch);
+        if ((message == WM_KEYDOWN || message == WM_SYSKEYDOWN) && wParam == self->key) {
+            ++self->presses;
+        }
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    HWND window;
+    WPARAM key;
+    int presses = 0;
+};
+
+KeyPressCounter::KeyPressCounter(int gadget, Key key)
+    : watch_(new Watch{GadgetWindow(gadget), StrokeOf(key).virtualKey}) {
+    SetWindowSubclass(watch_->window, Watch::Count, reinterpret_cast<UINT_PTR>(watch_.get()),
+                      reinterpret_cast<DWORD_PTR>(watch_.get()));
+}
+
+KeyPressCounter::~KeyPressCounter() {
+    RemoveWindowSubclass(watch_->window, Watch::Count, reinterpret_cast<UINT_PTR>(watch_.get()));
+}
+
+int KeyPressCounter::Presses() const {
+    return watch_->presses;
+}
+
+namespace {
+
+std::vector<std::function<void()>>& Waiting() {
+    static std::vector<std::function<void()>> actions;
+    return actions;
+}
+
+// A timer's message comes only when the queue holds nothing else: when the toolkit waits.
+void CALLBACK RunWaiting(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    std::vector<std::function<void()>> actions = std::move(Waiting());
+    Waiting().clear();
+    for (const auto& action : actions) {
+        action();
+    }
+}
+
+}  // namespace
+
+void WhileWaiting(std::function<void()> action) {
+    Waiting().push_back(std::move(action));
+    SetTimer(nullptr, 0, 0, RunWaiting);
+}
+
+}  // namespace quillmoor::test

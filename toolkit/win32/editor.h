@@ -1,0 +1,27 @@
+#pragma once
+
+// An editor gadget: a rich edit control (rich_edit.h) kept to plain paragraphs, which paints
+// itself in the colours it is given.
+
+#include <string>
+
+#include "toolkit/win32/control.h"
+
+namespace quillmoor::toolkit::win32 {
+
+class Editor final : public Control {
+public:
+    Editor(HWND window, Placement placement, Happenings& happenings, ScaledFont& font);
+
+    void SetText(const std::wstring& text) override;
+    std::wstring Text() const override;
+    // Whether the user changed the text since it was last set.
+    bool EditedSinceSet() const;
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ShowColour(ColourType changed) override;
+    void ApplyColours() const;
+};
+
+}  // namespace quillmoor::toolkit::win32

@@ -1,0 +1,110 @@
+#include "toolkit/win32/list_box.h"
+
+namespace quillmoor::toolkit::win32 {
+
+namespace {
+
+bool IsShiftOrControl(WPARAM keys) {
+    return (keys & (MK_SHIFT | MK_CONTROL)) != 0;
+}
+
+}  // namespace
+
+ListBox::ListBox(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
+    : Control(window, placement, happenings, font) {}
+
+// The list box may say LBN_SELCHANGE on a release of the button that moved nothing; the
+// selection is compared with the one before the input.
+void ListBox::OnCommand(WORD code) {
+    if (code != LBN_SELCHANGE) {
+        return;
+    }
+    const int selected = State();
+    if (selected != lastSelection_) {
+        lastSelection_ = selected;
+        ToCore().SelectionChanged(Id());
+    }
+}
+
+int ListBox::State() const {
+    return static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::InsertItem(int index, const std::wstring& text) {
+    SendMessageW(Window(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void ListBox::RemoveItem(int index) {
+    SendMessageW(Window(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+int ListBox::ItemCount() const {
+    return static_cast<int>(SendMessageW(Window(), LB_GETCOUNT, 0, 0));
+}
+
+std::wstring ListBox::ItemText(int index) const {
+    const auto length = SendMessageW(Window(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length <= 0) {
+        return {};
+    }
+    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
+    item.resize(static_cast<std::size_t>(SendMessageW(
+        Window(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()))));
+    return item;
+}
+
+void ListBox::ClearSelection() {
+    SendMessageW(Window(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+void ListBox::SelectionSettled() {
+    lastSelection_ = State();
+}
+
+LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            SelectionSettled();
+            break;
+        // The press selects the item under the pointer; the list would say so only on the
+        // release, after a drag that the press began.
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN: {
+            SelectionSettled();
+            ToCore().ListPressed(Id(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam),
+                                 message == WM_LBUTTONDOWN, IsShiftOrControl(wParam));
+            const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+            OnCommand(LBN_SELCHANGE);
+            return result;
+        }
+        case WM_MOUSEMOVE:
+            ToCore().ListMoved(Id(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+            ToCore().ListReleased(Id(), message == WM_LBUTTONUP);
+            break;
+        // The mouse went to another window while the button was down (a box came up, the user
+        // switched programs): no release will come here.
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window()) {
+                ToCore().ListCaptureLost(Id());
+            }
+            break;
+        // The list selects the item under the pointer first, as the double-click's first click
+        // already did.
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK: {
+            SelectionSettled();
+            const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+            ToCore().ListDoubleClicked(Id(), message == WM_LBUTTONDBLCLK);
+            return result;
+        }
+        default:
+            break;
+    }
+    return Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace quillmoor::toolkit::win32
