@@ -69,7 +69,7 @@ QtPlatform::~QtPlatform() {
 
 void QtPlatform::DescribeProgram(const std::string& name, const std::string& iconResource) {
     if (!name.empty()) {
-        QCoreApplication::setApplicationName(QString::fromStdString(name));
+        NameProgram(name);
     }
     iconResource_ = iconResource;
 }
