@@ -103,7 +103,7 @@ void CreateWidgets() {
 }
 
 bool OpenMainWindow() {
-    tk::DescribeProgram("quillmoor", "quillmoor/icon");
+    tk::DescribeProgram(QUILLMOOR_APP_ID, "quillmoor/icon");
     if (tk::OpenFormWindow(kMainWindow, 552, 458, 562, 391, "Quillmoor V.0.5 by Tovik",
                            tk::kDialogWindowFlags) == 0) {
         return false;

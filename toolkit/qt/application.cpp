@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <array>
+#include <cerrno>
 
 #include "toolkit/qt/display_probe.h"
 
@@ -15,7 +16,8 @@ constexpr int kDialogFontPoints = 8;
 }  // namespace
 
 // One QApplication serves the whole process: Qt cannot start a second one cleanly. Its
-// arguments must outlive it; the program's own name comes later, from DescribeProgram().
+// arguments must outlive it. The first is the name the program was started by, which X11 shows
+// as the instance in WM_CLASS; the application's own name comes later, from DescribeProgram().
 bool StartApplication(std::string& failure) {
     if (QCoreApplication::instance() != nullptr) {
         if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
@@ -29,7 +31,7 @@ bool StartApplication(std::string& failure) {
         failure = choice.failure;
         return false;
     }
-    static std::string program = "form";
+    static std::string program = program_invocation_short_name;
     static std::string platformOption = "-platform";
     static std::string platform;
     platform = choice.platform;
@@ -38,6 +40,12 @@ bool StartApplication(std::string& failure) {
     static int argumentCount = 3;
     new QApplication(argumentCount, arguments.data());
     return true;
+}
+
+void NameProgram(const std::string& desktopEntry) {
+    const QString entry = QString::fromStdString(desktopEntry);
+    QGuiApplication::setDesktopFileName(entry);
+    QCoreApplication::setApplicationName(entry.section(u'.', -1));
 }
 
 // The desktop's own face at 8 points: forms are laid out in fixed pixels for a dialog font of

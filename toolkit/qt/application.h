@@ -11,6 +11,13 @@ namespace quillmoor::toolkit::qt {
 // is none. A program may end and start the toolkit again: the application is started once.
 bool StartApplication(std::string& failure);
 
+// Names the program as the desktop knows it: by its desktop entry's name without ".desktop",
+// in reverse-DNS form ("org.example.tool") or plain. Windows opened afterwards carry that name
+// as their Wayland app id, so that docks show the entry's icon for them and group them with
+// its launcher. The application's own name is the last part ("tool"): X11 shows it as the
+// class in WM_CLASS, which the entry names as its StartupWMClass.
+void NameProgram(const std::string& desktopEntry);
+
 // The font of new widgets.
 QFont DialogFont();
 

@@ -1,98 +1,27 @@
 #include "toolkit/qt/display_probe.h"
 
-#include <fcntl.h>
-#include <netdb.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QLibraryInfo>
 #include <QStringList>
-#include <cerrno>
+#include <algorithm>
 #include <charconv>
-#include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <vector>
 
+#include "toolkit/qt/display_probe_socket.h"
+#include "toolkit/qt/display_probe_wayland.h"
 #include "toolkit/qt/xcb_handshake.h"
 
 namespace quillmoor::toolkit::qt {
 
 namespace {
 
-constexpr int kConnectTimeoutMs = 2000;
 constexpr int kFirstXPort = 6000;
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::string() : std::string(value);
-}
-
-// Waits for a non-blocking connect() to finish, at most kConnectTimeoutMs.
-bool ConnectWithin(int socketFd, const sockaddr* address, socklen_t length) {
-    if (::connect(socketFd, address, length) == 0) {
-        return true;
-    }
-    if (errno != EINPROGRESS) {
-        return false;
-    }
-    pollfd waiting{socketFd, POLLOUT, 0};
-    if (::poll(&waiting, 1, kConnectTimeoutMs) != 1) {
-        return false;
-    }
-    int error = 0;
-    socklen_t errorLength = sizeof error;
-    return ::getsockopt(socketFd, SOL_SOCKET, SO_ERROR, &error, &errorLength) == 0 && error == 0;
-}
-
-bool UnixSocketAnswers(const std::string& path, bool abstractName) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::size_t offset = abstractName ? 1 : 0;
-    if (path.empty() || path.size() + offset >= sizeof address.sun_path) {
-        return false;
-    }
-    std::memcpy(address.sun_path + offset, path.data(), path.size());
-    const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset +
-                                               path.size() + (abstractName ? 0 : 1));
-    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (socketFd < 0) {
-        return false;
-    }
-    const bool answers =
-        ConnectWithin(socketFd, reinterpret_cast<const sockaddr*>(&address), length);
-    ::close(socketFd);
-    return answers;
-}
-
-bool TcpPortAnswers(const std::string& host, int port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
-        return false;
-    }
-    bool answers = false;
-    for (const addrinfo* entry = found; entry != nullptr && !answers; entry = entry->ai_next) {
-        const int socketFd =
-            ::socket(entry->ai_family, entry->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                     entry->ai_protocol);
-        if (socketFd >= 0) {
-            answers = ConnectWithin(socketFd, entry->ai_addr, entry->ai_addrlen);
-            ::close(socketFd);
-        }
-    }
-    ::freeaddrinfo(found);
-    return answers;
-}
-
 // "" when the X display answers and accepts us, else why not. A display that does not even
-// answer is found out within kConnectTimeoutMs, before the X client library would wait longer.
+// answer is found out within kProbeTimeout, before the X client library would wait longer.
 std::string ProbeX() {
-    const std::string name = Environment("DISPLAY");
+    const std::string name = EnvironmentValue("DISPLAY");
     if (name.empty()) {
         return "DISPLAY is not set";
     }
@@ -115,28 +44,11 @@ std::string ProbeX() {
     return TryXConnection(name);
 }
 
-std::string ProbeWayland() {
-    std::string socketPath = Environment("WAYLAND_DISPLAY");
-    if (socketPath.empty()) {
-        socketPath = "wayland-0";
-    }
-    if (socketPath.front() != '/') {
-        const std::string runtimeDir = Environment("XDG_RUNTIME_DIR");
-        if (runtimeDir.empty()) {
-            return "XDG_RUNTIME_DIR is not set, so the Wayland display cannot be found";
-        }
-        socketPath = runtimeDir + "/" + socketPath;
-    }
-    return UnixSocketAnswers(socketPath, false)
-               ? std::string()
-               : "the Wayland display " + socketPath + " does not answer";
-}
-
 // Qt ends the process, too, when the named plugin is missing.
 bool PluginInstalled(const std::string& name) {
     QStringList folders = {QLibraryInfo::path(QLibraryInfo::PluginsPath)};
     folders +=
-        QString::fromLocal8Bit(Environment("QT_PLUGIN_PATH")).split(u':', Qt::SkipEmptyParts);
+        QString::fromLocal8Bit(EnvironmentValue("QT_PLUGIN_PATH")).split(u':', Qt::SkipEmptyParts);
     const QString pattern = QStringLiteral("libq%1*").arg(QString::fromStdString(name));
     for (const QString& folder : folders) {
         if (!QDir(folder + QStringLiteral("/platforms"))
@@ -148,22 +60,54 @@ bool PluginInstalled(const std::string& name) {
     return false;
 }
 
-std::vector<std::string> PlatformCandidates() {
-    const std::string requested = Environment("QT_QPA_PLATFORM");
-    std::vector<std::string> candidates;
+// The platforms named by QT_QPA_PLATFORM, in its order; none when it is unset.
+std::vector<std::string> RequestedPlatforms() {
+    const std::string requested = EnvironmentValue("QT_QPA_PLATFORM");
+    std::vector<std::string> platforms;
     std::size_t start = 0;
     while (start <= requested.size()) {
         const std::size_t end = std::min(requested.find(';', start), requested.size());
         if (end > start) {
-            candidates.push_back(requested.substr(start, end - start));
+            platforms.push_back(requested.substr(start, end - start));
         }
         start = end + 1;
     }
-    if (candidates.empty()) {
-        candidates.push_back("xcb");
-    }
-    return candidates;
+    return platforms;
 }
+
+// Probes each display at most once: the session's kind may depend on the Wayland display.
+class DisplayProbes {
+public:
+    const std::string& Wayland() {
+        if (!wayland_) {
+            wayland_ = ProbeWayland();
+        }
+        return *wayland_;
+    }
+
+    // A Wayland session says so, or at least names a Wayland display that answers.
+    bool InWaylandSession() {
+        return EnvironmentValue("XDG_SESSION_TYPE") == "wayland" ||
+               (!EnvironmentValue("WAYLAND_DISPLAY").empty() && Wayland().empty());
+    }
+
+    // "" when Qt may start on the platform, else why not.
+    std::string Platform(const std::string& name) {
+        if (!PluginInstalled(name)) {
+            return "the Qt platform plugin \"" + name + "\" is not installed";
+        }
+        if (name == "xcb") {
+            return ProbeX();
+        }
+        if (name.starts_with("wayland")) {
+            return Wayland();
+        }
+        return {};
+    }
+
+private:
+    std::optional<std::string> wayland_;
+};
 
 }  // namespace
 
@@ -194,21 +138,19 @@ std::optional<XDisplayAddress> ParseXDisplay(std::string_view name) {
 }
 
 PlatformChoice ChoosePlatform() {
+    DisplayProbes probes;
+    std::vector<std::string> candidates = RequestedPlatforms();
+    if (candidates.empty()) {
+        candidates = probes.InWaylandSession() ? std::vector<std::string>{"wayland", "xcb"}
+                                               : std::vector<std::string>{"xcb", "wayland"};
+    }
     std::string reasons;
-    for (const std::string& candidate : PlatformCandidates()) {
-        const std::string name = candidate.substr(0, candidate.find(':'));
-        std::string reason;
-        if (!PluginInstalled(name)) {
-            reason = "the Qt platform plugin \"" + name + "\" is not installed";
-        } else if (name == "xcb") {
-            reason = ProbeX();
-        } else if (name.starts_with("wayland")) {
-            reason = ProbeWayland();
-        }
+    for (const std::string& candidate : candidates) {
+        const std::string reason = probes.Platform(candidate.substr(0, candidate.find(':')));
         if (reason.empty()) {
             return {candidate, {}};
         }
-        reasons += (reasons.empty() ? "" : "; ") + reason;
+        reasons += (reasons.empty() ? "" : "; ") + candidate + ": " + reason;
     }
     return {{}, "no display: " + reasons};
 }

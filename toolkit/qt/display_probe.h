@@ -19,7 +19,10 @@ struct XDisplayAddress {
 std::optional<XDisplayAddress> ParseXDisplay(std::string_view name);
 
 // The platform to start Qt with ("xcb", "offscreen", "wayland", with any ":options"), or,
-// when none can be reached, the reason in one line.
+// when none can be reached, the reason in one line, naming each platform tried and why it
+// failed. QT_QPA_PLATFORM, when set, names the platforms to try, in order. Otherwise a Wayland
+// session (XDG_SESSION_TYPE=wayland, or a WAYLAND_DISPLAY that answers) tries Wayland and
+// then X, any other session X and then Wayland.
 struct PlatformChoice {
     std::string platform;
     std::string failure;

@@ -69,7 +69,7 @@ QtPlatform::~QtPlatform() {
 
 void QtPlatform::DescribeProgram(const std::string& name, const std::string& iconResource) {
     if (!name.empty()) {
-        QCoreApplication::setApplicationName(QString::fromStdString(name));
+        NameProgram(name);
     }
     iconResource_ = iconResource;
 }
@@ -79,7 +79,7 @@ NativeId QtPlatform::OpenWindow(Placement outer, const std::u16string& title) {
     form->setWindowTitle(ToQString(title));
     form->setWindowIcon(ProgramIcon(iconResource_));
     form->setFixedSize(outer.width, outer.height);
-    form->move(outer.x, outer.y);
+    PlaceWindow(*form, QPoint(outer.x, outer.y));
     // The window itself holds the focus until the user or the caller picks a gadget; without
     // this Qt would hand it to the first gadget when the window becomes active.
     form->setFocus(Qt::OtherFocusReason);

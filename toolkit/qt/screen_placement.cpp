@@ -10,6 +10,12 @@ namespace quillmoor::toolkit::qt {
 
 namespace {
 
+// A Wayland client has no say in where its windows go: the compositor places them, and Qt
+// would only remember a position it can never apply.
+bool ProgramPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(u"wayland");
+}
+
 void MoveOntoScreen(QWidget& window, QPoint requested) {
     QScreen* screen = QGuiApplication::screenAt(requested);
     if (screen == nullptr) {
@@ -63,7 +69,16 @@ private:
 
 }  // namespace
 
+void PlaceWindow(QWidget& window, QPoint requested) {
+    if (ProgramPlacesWindows()) {
+        window.move(requested);
+    }
+}
+
 void KeepOnScreen(QWidget& window, QPoint requested) {
+    if (!ProgramPlacesWindows()) {
+        return;
+    }
     MoveOntoScreen(window, requested);
     new PlacementOnceFramed(window, requested);
 }

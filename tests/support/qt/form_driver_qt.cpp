@@ -109,9 +109,7 @@ QWidget* KeyTarget() {
 }  // namespace
 
 bool ActivateWindow(int window) {
-    QWidget* widget = WindowWidget(window);
-    widget->activateWindow();
-    return QTest::qWaitForWindowActive(widget);
+    return ActivateShownWindow(*WindowWidget(window));
 }
 
 bool IsWindowActive(int window) {
@@ -133,8 +131,7 @@ struct OtherProgram::Window {
 
 OtherProgram::OtherProgram() : window_(std::make_unique<Window>()) {
     window_->widget.show();
-    window_->widget.activateWindow();
-    window_->active = QTest::qWaitForWindowActive(&window_->widget);
+    window_->active = ActivateShownWindow(window_->widget);
 }
 
 OtherProgram::~OtherProgram() = default;

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <utility>
 
+#include "tests/support/qt/native_widgets.h"
+
 namespace quillmoor::test {
 
 namespace {
@@ -31,6 +33,10 @@ ModalAnswerer::ModalAnswerer(Qt::Key key) : ModalAnswerer(QString()) {
 
 void ModalAnswerer::LookForBox() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && CompositorActivatesWindows() && !modal->isActiveWindow() &&
+        modal->windowHandle()->isExposed()) {
+        QApplication::setActiveWindow(modal);
+    }
     // A key goes where the box puts the focus, which it does once it is the active window.
     if (modal == nullptr || (key_ && !modal->isActiveWindow())) {
         if (--attemptsLeft_ > 0) {

@@ -1,5 +1,8 @@
 #include "tests/support/qt/native_widgets.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
 
@@ -12,6 +15,22 @@ QWidget* GadgetWidget(int gadget) {
 
 QWidget* WindowWidget(int window) {
     return reinterpret_cast<QWidget*>(toolkit::WindowHandle(window));
+}
+
+bool CompositorActivatesWindows() {
+    return QGuiApplication::platformName().startsWith(u"wayland");
+}
+
+bool ActivateShownWindow(QWidget& window) {
+    if (!CompositorActivatesWindows()) {
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return false;
+    }
+    QApplication::setActiveWindow(&window);
+    return window.isActiveWindow();
 }
 
 }  // namespace quillmoor::test
