@@ -175,6 +175,10 @@ int QtPlatform::State(NativeId gadget) const {
     return 0;
 }
 
+void QtPlatform::SetAccessibleName(NativeId gadget, const std::u16string& name) {
+    WidgetOf(gadget)->setAccessibleName(ToQString(name));
+}
+
 void QtPlatform::SetColour(NativeId gadget, ColourType type, Colour colour) {
     ApplyColour(*WidgetOf(gadget), type, colour);
 }
