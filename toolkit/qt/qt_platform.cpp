@@ -61,6 +61,7 @@ QtPlatform::QtPlatform(Happenings& happenings)
       inputFilter_(InstallInputFilter(*qApp, happenings)),
       defaultFont_(DialogFont()) {
     QApplication::setFont(defaultFont_);
+    ExposeFormWindowsAsWindows();
 }
 
 QtPlatform::~QtPlatform() {
