@@ -204,6 +204,17 @@ std::vector<int> WindowIconSizes(int window);
 // The client area's size, and the window's outer corner on the screen.
 Rect WindowClientArea(int window);
 
+// --- What assistive technology is told -----------------------------------------------------
+
+// The roles the suites tell apart; any other is Other.
+enum class AccessibleRole { Window, Text, List, PushButton, CheckBox, Other };
+
+// What a screen reader reads for a gadget, and for a window.
+std::string AccessibleName(int gadget);
+AccessibleRole AccessibleRoleOf(int gadget);
+std::string WindowAccessibleName(int window);
+AccessibleRole WindowAccessibleRole(int window);
+
 // A list's items, as the toolkit reads them.
 inline std::vector<std::string> Items(int list) {
     std::vector<std::string> items;
