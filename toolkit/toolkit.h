@@ -191,8 +191,9 @@ void AssignGadgetFont(int gadget, Handle fontHandle);
 // --- Message box ---------------------------------------------------------------------------
 
 // A modal box with the text under the title and the buttons "Ja" and "Nein", "Ja" being the
-// default, no icon. Returns only when answered; no event reaches the caller meanwhile. Posts
-// no event itself; what the user does to the windows meanwhile stays queued for afterwards.
+// default, no icon; J answers Ja and N answers Nein, the letters marked on the buttons. Returns
+// only when answered; no event reaches the caller meanwhile. Posts no event itself; what the
+// user does to the windows meanwhile stays queued for afterwards.
 Answer AskUser(const std::string& title, const std::string& text, AskFlags flags);
 
 // --- Events and keyboard -------------------------------------------------------------------
