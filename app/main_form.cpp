@@ -61,6 +61,28 @@ constexpr std::array kPages{
     PageRows{"Output", kOutputWidgets},
 };
 
+struct AccessibleName {
+    GadgetId id;
+    const char* name;
+};
+
+// What a screen reader calls the widgets that say nothing of themselves: the fields and lists
+// by their captions, which are fields of their own and label nothing, and the buttons by what
+// they do rather than by their "+". Windows-1252, as every text of the form.
+constexpr std::array kAccessibleNames{
+    AccessibleName{ClassName, "Klassen-Name"},
+    AccessibleName{StructureName, "Struktur-Name"},
+    AccessibleName{ConstructorHead, "Create Befehl"},
+    AccessibleName{MethodTableLabel, "VTABLE Name"},
+    AccessibleName{Methods, "Methoden"},
+    AccessibleName{Attributes, "Attribute"},
+    AccessibleName{MethodEntry, "Neue Methode"},
+    AccessibleName{AddMethod, "Methode hinzuf\xFCgen"},
+    AccessibleName{AttributeEntry, "Neues Attribut"},
+    AccessibleName{AddAttribute, "Attribut hinzuf\xFCgen"},
+    AccessibleName{Output, "Erzeugter Quelltext"},
+};
+
 // Painted in the order the form has always styled them: the output first, then the entry
 // fields, then the lists.
 constexpr std::array kStyledWidgets{Output, MethodEntry, AttributeEntry, Methods, Attributes};
@@ -102,6 +124,12 @@ void CreateWidgets() {
     tk::EndGadgetList();
 }
 
+void NameWidgets() {
+    for (const AccessibleName& widget : kAccessibleNames) {
+        tk::SetGadgetAccessibleName(widget.id, widget.name);
+    }
+}
+
 bool OpenMainWindow() {
     tk::DescribeProgram(QUILLMOOR_APP_ID, "quillmoor/icon");
     if (tk::OpenFormWindow(kMainWindow, 552, 458, 562, 391, "Quillmoor V.0.5 by Tovik",
@@ -117,6 +145,7 @@ bool BuildMainForm() {
     const bool opened = OpenMainWindow();
     if (opened) {
         CreateWidgets();
+        NameWidgets();
     }
     tk::LoadNumberedFont(kOutputFont, "Courier", 10);
     for (GadgetId id : kStyledWidgets) {

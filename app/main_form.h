@@ -7,8 +7,9 @@
 
 namespace quillmoor::app {
 
-// Opens window 0, builds every widget with its initial text, styles the output editor, the two
-// entry fields and the two lists, and binds the window's Return key to kReturnMenuEvent.
+// Opens window 0, builds every widget with its initial text, names for screen readers those
+// whose text or caption does not reach them, styles the output editor, the two entry fields
+// and the two lists, and binds the window's Return key to kReturnMenuEvent.
 // Call once, after toolkit::InitToolkit(). Posts no event.
 // Returns false when the window or its widget container cannot be created; no widget exists
 // then, and toolkit::LastFailure() may tell why.

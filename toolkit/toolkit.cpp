@@ -182,6 +182,10 @@ int FocusedGadget() {
     return WithCore(-1, [](Core& core) { return core.FocusedGadget(); });
 }
 
+void SetGadgetAccessibleName(int gadget, const std::string& name) {
+    WithCore([&](Core& core) { core.SetGadgetAccessibleName(gadget, name); });
+}
+
 void FocusGadget(int gadget) {
     WithCore([&](Core& core) { core.FocusGadget(gadget); });
 }

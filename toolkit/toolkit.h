@@ -158,6 +158,12 @@ void WriteGadgetText(int gadget, const std::string& text);
 // Check box: 1 ticked, 0 not. List box: selected index, -1 for none. 0 for anything else.
 int ReadGadgetState(int gadget);
 
+// The name screen readers and other assistive technology give the gadget, in place of the one
+// the platform makes up from its text or its neighbours (a field beside a caption has none, a
+// "+" button is read as "+"). What the gadget shows stays as it is; "" gives the platform's own
+// name back. Posts no event.
+void SetGadgetAccessibleName(int gadget, const std::string& name);
+
 // The gadget with the keyboard focus, or -1 when none of ours has it.
 int FocusedGadget();
 // The one call that posts events: the text field that gains the focus through it reports its
@@ -185,8 +191,9 @@ void AssignGadgetFont(int gadget, Handle fontHandle);
 // --- Message box ---------------------------------------------------------------------------
 
 // A modal box with the text under the title and the buttons "Ja" and "Nein", "Ja" being the
-// default, no icon. Returns only when answered; no event reaches the caller meanwhile. Posts
-// no event itself; what the user does to the windows meanwhile stays queued for afterwards.
+// default, no icon; J answers Ja and N answers Nein, the letters marked on the buttons. Returns
+// only when answered; no event reaches the caller meanwhile. Posts no event itself; what the
+// user does to the windows meanwhile stays queued for afterwards.
 Answer AskUser(const std::string& title, const std::string& text, AskFlags flags);
 
 // --- Events and keyboard -------------------------------------------------------------------

@@ -8,6 +8,9 @@
 namespace quillmoor::app::testing {
 namespace {
 
+using test::kNo;
+using test::kYes;
+
 struct DeleteCase {
     const char* name;
     int list;
@@ -51,18 +54,18 @@ TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
 INSTANTIATE_TEST_SUITE_P(
     BothListsBothAnswers, DeleteTest,
     ::testing::Values(
-        DeleteCase{"MethodsYes", GadgetId::Methods, GadgetId::AddMethod, "Ja", {"A", "C"}},
-        DeleteCase{"MethodsNo", GadgetId::Methods, GadgetId::AddMethod, "Nein", {"A", "B", "C"}},
-        DeleteCase{"AttributesYes", GadgetId::Attributes, GadgetId::AddAttribute, "Ja", {"A", "C"}},
+        DeleteCase{"MethodsYes", GadgetId::Methods, GadgetId::AddMethod, kYes, {"A", "C"}},
+        DeleteCase{"MethodsNo", GadgetId::Methods, GadgetId::AddMethod, kNo, {"A", "B", "C"}},
+        DeleteCase{"AttributesYes", GadgetId::Attributes, GadgetId::AddAttribute, kYes, {"A", "C"}},
         DeleteCase{
-            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, "Nein", {"A", "B", "C"}}),
+            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, kNo, {"A", "B", "C"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     ShowPage(Page::Klasse);
     ClickButton(GadgetId::AddMethod);
     ASSERT_EQ(tk::ReadGadgetState(GadgetId::Methods), -1);
-    const test::BoxAnswer answer("Ja");
+    const test::BoxAnswer answer(kYes);
     DeleteEntry(GadgetId::Methods);
     EXPECT_TRUE(answer.Answered()) << answer.Problem();
     EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
@@ -75,7 +78,7 @@ TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
     const std::vector<std::string> before = Snapshot();
 
     test::RequestClose(kMainWindow);
-    const test::BoxAnswer answer("Nein");
+    const test::BoxAnswer answer(kNo);
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Continue);
 
     EXPECT_TRUE(answer.Answered()) << answer.Problem();
@@ -86,7 +89,7 @@ TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
 
 TEST_F(MainFormTest, CloseRequestAnsweredYesEndsTheLoop) {
     test::RequestClose(kMainWindow);
-    const test::BoxAnswer answer("Ja");
+    const test::BoxAnswer answer(kYes);
     EXPECT_EQ(RunPendingTurns(), LoopTurn::Quit);
     EXPECT_TRUE(answer.Answered()) << answer.Problem();
 }

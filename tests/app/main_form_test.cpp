@@ -41,6 +41,28 @@ const ExpectedWidget kExpectedWidgets[] = {
     {18, GadgetKind::Editor, Page::Output, {18, 18, 500, 320}, "", false},
 };
 
+using Role = test::AccessibleRole;
+
+struct ExpectedName {
+    int id;
+    const char* name;  // UTF-8, as the driver reads it
+    Role role;
+};
+
+const ExpectedName kExpectedNames[] = {
+    {2, "Klassen-Name", Role::Text},
+    {4, "Struktur-Name", Role::Text},
+    {6, "Create Befehl", Role::Text},
+    {8, "VTABLE Name", Role::Text},
+    {10, "Methoden", Role::List},
+    {13, "Attribute", Role::List},
+    {14, "Neue Methode", Role::Text},
+    {15, "Methode hinzuf\u00FCgen", Role::PushButton},
+    {16, "Neues Attribut", Role::Text},
+    {17, "Attribut hinzuf\u00FCgen", Role::PushButton},
+    {18, "Erzeugter Quelltext", Role::Text},
+};
+
 const int kStyledWidgets[] = {10, 13, 14, 16, 18};
 
 bool IsStyled(int id) {
@@ -75,6 +97,25 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
               (std::vector<std::string>{"Allgemein", "Klasse", "Output"}));
     EXPECT_EQ(test::CurrentTab(GadgetId::Panel), 0);
     EXPECT_EQ(tk::FocusedGadget(), -1);
+}
+
+// A screen reader reads the fields and lists by their captions and the "+" buttons by what
+// they do.
+TEST_F(MainFormTest, ScreenReadersHearWhatEachWidgetIsFor) {
+    for (const ExpectedName& expected : kExpectedNames) {
+        SCOPED_TRACE("gadget " + std::to_string(expected.id));
+        EXPECT_EQ(test::AccessibleName(expected.id), expected.name);
+    }
+}
+
+// ... and hears what kind of widget each is, inside a window under the form's title.
+TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
+    EXPECT_EQ(test::WindowAccessibleName(kMainWindow), "Quillmoor V.0.5 by Tovik");
+    EXPECT_EQ(test::WindowAccessibleRole(kMainWindow), Role::Window);
+    for (const ExpectedName& expected : kExpectedNames) {
+        SCOPED_TRACE("gadget " + std::to_string(expected.id));
+        EXPECT_EQ(test::AccessibleRoleOf(expected.id), expected.role);
+    }
 }
 
 TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {

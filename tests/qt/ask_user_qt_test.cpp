@@ -18,10 +18,24 @@ TEST_F(AskUserQtTest, ShowsNoIcon) {
             icon = box->icon();
         }
     });
-    const test::ModalAnswerer answerer("Nein");
+    const test::ModalAnswerer answerer("&Nein");
     AskUser("Frage", "Sicher?", AskFlags::YesNo);
     EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+// Alt with the marked letter, the way access keys work across the desktop, answers as well as
+// the letter alone.
+TEST_F(AskUserQtTest, AltWithTheMarkedLetterAnswers) {
+    const struct {
+        Qt::Key key;
+        Answer answer;
+    } cases[] = {{Qt::Key_J, Answer::Yes}, {Qt::Key_N, Answer::No}};
+    for (const auto& testCase : cases) {
+        const test::ModalAnswerer answerer(testCase.key, Qt::AltModifier);
+        EXPECT_EQ(AskUser("Frage", "Sicher?", AskFlags::YesNo), testCase.answer);
+        EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    }
 }
 
 }  // namespace

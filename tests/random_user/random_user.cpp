@@ -25,10 +25,9 @@ constexpr std::size_t kRecentActionsKept = 12;
 // themselves.
 constexpr int kMaxTurnsPerAction = 10'000;
 
-constexpr const char* kYes = "Ja";
-constexpr const char* kNo = "Nein";
-
 using test::Items;
+using test::kNo;
+using test::kYes;
 
 // A text short enough for a message, and its length; bytes beyond ASCII as \xNN.
 std::string Shown(const std::string& text) {

@@ -31,6 +31,8 @@ enum class Key {
     Backspace,
     Space,
     SelectAll,  // Control+A
+    J,
+    N,
 };
 
 enum class Button { Left, Right };
@@ -129,8 +131,9 @@ private:
 // --- The modal box -------------------------------------------------------------------------
 
 // Answers the next modal box the way a user does: once the box is up, clicks the button with
-// the given caption, or presses the key where the box put the focus. Arm it before the call
-// that shows the box; afterwards check Answered() and read what the box said.
+// the given caption, its access key marked by "&" as the platform holds it ("&Ja"), or presses
+// the key where the box put the focus. Arm it before the call that shows the box; afterwards
+// check Answered() and read what the box said.
 class BoxAnswer {
 public:
     explicit BoxAnswer(const std::string& buttonCaption);
@@ -203,6 +206,17 @@ bool FontIsFixedPitch(int gadget);
 std::vector<int> WindowIconSizes(int window);
 // The client area's size, and the window's outer corner on the screen.
 Rect WindowClientArea(int window);
+
+// --- What assistive technology is told -----------------------------------------------------
+
+// The roles the suites tell apart; any other is Other.
+enum class AccessibleRole { Window, Text, List, PushButton, CheckBox, Other };
+
+// What a screen reader reads for a gadget, and for a window.
+std::string AccessibleName(int gadget);
+AccessibleRole AccessibleRoleOf(int gadget);
+std::string WindowAccessibleName(int window);
+AccessibleRole WindowAccessibleRole(int window);
 
 // A list's items, as the toolkit reads them.
 inline std::vector<std::string> Items(int list) {

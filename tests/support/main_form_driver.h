@@ -1,7 +1,7 @@
 #pragma once
 
 // What the suites of the main form and the random user share about that form beyond the
-// form driver: its pages and its two questions.
+// form driver: its pages and its two questions with their buttons.
 
 #include <string>
 #include <vector>
@@ -18,6 +18,9 @@ enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
 inline constexpr const char* kQuestionTitle = "Warnung!";
 inline constexpr const char* kDeleteQuestion = "Dieses Element wirklich l\u00F6schen?";
 inline constexpr const char* kQuitQuestion = "Wollen Sie QM wirklich beenden?";
+// The box's buttons, their access keys marked as the driver reads them.
+inline constexpr const char* kYes = "&Ja";
+inline constexpr const char* kNo = "&Nein";
 
 inline void ClickPage(Page page) {
     ClickTab(app::GadgetId::Panel, static_cast<int>(page));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -357,11 +358,23 @@ TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
     core_.InsertGadgetItem(kList, -1, "a");
     core_.WriteGadgetText(kField, "b");
     core_.WriteGadgetText(kEditor, "c");
+    core_.SetGadgetAccessibleName(kList, "d");
     core_.FocusGadget(kField);
     EXPECT_EQ(core_.PollEvent(), EventKind::Gadget);
     EXPECT_EQ(core_.CurrentEvent(), Gadget(kField, Type::FocusIn));
     EXPECT_EQ(core_.PollEvent(), EventKind::None);
     EXPECT_EQ(core_.CurrentEvent().type, Type::None);
+}
+
+// A name is converted like every text; numbers that name no gadget, a window's included,
+// name nothing.
+TEST_F(CoreTest, AccessibleNamesReachTheNamedGadgetOnly) {
+    core_.SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
+    for (const int nothing : {kWindow, 99, -1}) {
+        core_.SetGadgetAccessibleName(nothing, "niemand");
+    }
+    EXPECT_EQ(fake_->accessibleNames,
+              (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
 TEST(Utf16TextTest, ConvertsBothWays) {

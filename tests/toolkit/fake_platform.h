@@ -23,6 +23,7 @@ public:
     std::map<NativeId, std::vector<std::u16string>> items;
     std::map<NativeId, int> states;
     std::map<NativeId, std::u16string> texts;
+    std::map<NativeId, std::u16string> accessibleNames;
     std::set<NativeId> readOnly;
     NativeId focused = 0;
     bool refuse = false;
@@ -68,6 +69,10 @@ public:
     bool EditedSinceSet(NativeId) const override { return false; }
     int State(NativeId gadget) const override {
         return states.contains(gadget) ? states.at(gadget) : -1;
+    }
+    void SetAccessibleName(NativeId gadget, const std::u16string& name) override {
+        accessibleNames[gadget] = name;
+        echo(gadget);
     }
     void SetColour(NativeId, ColourType, Colour) override {}
     NativeId LoadFont(const std::u16string&, int) override { return Make(); }

@@ -119,6 +119,7 @@ public:
     std::string ReadGadgetText(int gadget) const;
     void WriteGadgetText(int gadget, const std::string& text);
     int ReadGadgetState(int gadget) const;
+    void SetGadgetAccessibleName(int gadget, const std::string& name);
 
     void SetGadgetColour(int gadget, ColourType type, Colour colour);
     Handle LoadNumberedFont(int font, const std::string& name, int size);

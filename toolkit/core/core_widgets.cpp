@@ -1,7 +1,7 @@
-// Widgets: creating gadgets in the current container, their items, texts and states,
-// colours, the font number space and the fonts gadgets show, and the Yes/No box. A change
-// that makes a widget report a happening runs under Core::Silence: the caller's changes post
-// no event.
+// Widgets: creating gadgets in the current container, their items, texts, states and
+// accessible names, colours, the font number space and the fonts gadgets show, and the Yes/No
+// box. A change that makes a widget report a happening runs under Core::Silence: the caller's
+// changes post no event.
 
 #include <algorithm>
 
@@ -176,6 +176,13 @@ int Core::ReadGadgetState(int gadget) const {
         return platform_->State(list->native);
     }
     return 0;
+}
+
+void Core::SetGadgetAccessibleName(int gadget, const std::string& name) {
+    const Silence silence(*this);
+    if (const GadgetRecord* record = gadgets_.Find(gadget)) {
+        platform_->SetAccessibleName(record->native, Utf16OfWindows1252(name));
+    }
 }
 
 void Core::SetGadgetColour(int gadget, ColourType type, Colour colour) {

@@ -84,6 +84,8 @@ public:
     virtual bool EditedSinceSet(NativeId editor) const = 0;
     // A check box: 1 ticked, 0 not. A list: the selected index, -1 for none.
     virtual int State(NativeId gadget) const = 0;
+    // The name assistive technology reads for the widget; "" leaves it to the platform.
+    virtual void SetAccessibleName(NativeId gadget, const std::u16string& name) = 0;
 
     virtual void SetColour(NativeId gadget, ColourType type, Colour colour) = 0;
     // A font of the family at size points, scaled by the screen; 0 when it cannot be made.

@@ -1,10 +1,20 @@
 #include "toolkit/qt/form_window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 
 #include "toolkit/qt/native_objects.h"
 
 namespace quillmoor::toolkit::qt {
+
+namespace {
+
+QAccessibleInterface* AccessibleFormWindow(const QString& /*className*/, QObject* object) {
+    auto* form = qobject_cast<FormWindow*>(object);
+    return form == nullptr ? nullptr : new QAccessibleWidget(form, QAccessible::Window);
+}
+
+}  // namespace
 
 FormWindow::FormWindow(Happenings& happenings)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -16,6 +26,10 @@ FormWindow::FormWindow(Happenings& happenings)
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     happenings_.CloseRequested(IdOf(this));
+}
+
+void ExposeFormWindowsAsWindows() {
+    QAccessible::installFactory(AccessibleFormWindow);
 }
 
 }  // namespace quillmoor::toolkit::qt

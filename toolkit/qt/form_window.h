@@ -24,4 +24,9 @@ private:
     Happenings& happenings_;
 };
 
+// Tells assistive technology, from now on, that each form window is a window with its title as
+// its name: a plain top-level widget is only a "client" to it, which a screen reader on Linux
+// shows as a filler, not as a frame. Calling it again changes nothing.
+void ExposeFormWindowsAsWindows();
+
 }  // namespace quillmoor::toolkit::qt

@@ -16,8 +16,10 @@ Answer AskYesNo(const QString& title, const QString& text) {
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
-    QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    // Alt with the marked letter answers, as everywhere; a message box also takes the letter
+    // alone.
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

@@ -61,6 +61,7 @@ QtPlatform::QtPlatform(Happenings& happenings)
       inputFilter_(InstallInputFilter(*qApp, happenings)),
       defaultFont_(DialogFont()) {
     QApplication::setFont(defaultFont_);
+    ExposeFormWindowsAsWindows();
 }
 
 QtPlatform::~QtPlatform() {
@@ -173,6 +174,10 @@ int QtPlatform::State(NativeId gadget) const {
         return selected.isEmpty() ? -1 : selected.front().row();
     }
     return 0;
+}
+
+void QtPlatform::SetAccessibleName(NativeId gadget, const std::u16string& name) {
+    WidgetOf(gadget)->setAccessibleName(ToQString(name));
 }
 
 void QtPlatform::SetColour(NativeId gadget, ColourType type, Colour colour) {

@@ -1,6 +1,9 @@
 #include "toolkit/win32/control.h"
 
+#include <utility>
+
 #include "toolkit/win32/dpi.h"
+#include "toolkit/win32/named_accessible.h"
 #include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -29,15 +32,22 @@ Control::~Control() {
     }
 }
 
-// The window lets go of its Control on its last message, whatever the kind does with the rest.
+// The window lets go of its Control on its last message, whatever the kind does with the rest;
+// a named control of any kind answers with its name.
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR /*id*/, DWORD_PTR control) {
+    auto* self = reinterpret_cast<Control*>(control);
     if (message == WM_NCDESTROY) {
         RemovePropW(window, kControlProperty);
         RemoveWindowSubclass(window, SubclassProc, kSubclassId);
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    return reinterpret_cast<Control*>(control)->HandleMessage(message, wParam, lParam);
+    if (message == WM_GETOBJECT && !self->accessibleName_.empty()) {
+        if (const LRESULT answer = AnswerWithName(window, wParam, lParam, self->accessibleName_)) {
+            return answer;
+        }
+    }
+    return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -75,6 +85,11 @@ int Control::State() const {
 
 void Control::TakeFocus(FocusCause /*cause*/) {
     SetFocus(window_);
+}
+
+void Control::SetAccessibleName(std::wstring name) {
+    accessibleName_ = std::move(name);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Control::SetColour(ColourType type, Colour colour) {

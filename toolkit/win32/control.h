@@ -35,6 +35,8 @@ public:
     virtual int State() const;
     virtual void TakeFocus(FocusCause cause);
 
+    // What assistive technology calls the control; "" leaves the name to Windows.
+    void SetAccessibleName(std::wstring name);
     void SetColour(ColourType type, Colour colour);
     void SetFont(ScaledFont& font);
     bool Shows(const ScaledFont& font) const { return font_ == &font; }
@@ -62,6 +64,7 @@ private:
     Placement placement_;
     Happenings& happenings_;
     ScaledFont* font_;
+    std::wstring accessibleName_;
     Colour text_ = -1;
     Colour background_ = -1;
     HBRUSH backgroundBrush_ = nullptr;

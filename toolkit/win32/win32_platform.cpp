@@ -146,6 +146,12 @@ int Win32Platform::State(NativeId gadget) const {
     return control == nullptr ? 0 : control->State();
 }
 
+void Win32Platform::SetAccessibleName(NativeId gadget, const std::u16string& name) {
+    if (Control* control = ControlAt<Control>(gadget)) {
+        control->SetAccessibleName(NativeText(name));
+    }
+}
+
 void Win32Platform::SetColour(NativeId gadget, ColourType type, Colour colour) {
     if (Control* control = ControlAt<Control>(gadget)) {
         control->SetColour(type, colour);

@@ -41,6 +41,7 @@ public:
     bool ReadOnly(NativeId gadget) const override;
     bool EditedSinceSet(NativeId editor) const override;
     int State(NativeId gadget) const override;
+    void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
     void SetColour(NativeId gadget, ColourType type, Colour colour) override;
     NativeId LoadFont(const std::u16string& family, int points) override;
     void ReleaseFont(NativeId font) override;

@@ -10,8 +10,9 @@
 
 namespace quillmoor::toolkit::win32 {
 
-inline constexpr wchar_t kYesCaption[] = L"Ja";
-inline constexpr wchar_t kNoCaption[] = L"Nein";
+// The dialog manager answers the marked letter alone, as the system's own box does.
+inline constexpr wchar_t kYesCaption[] = L"&Ja";
+inline constexpr wchar_t kNoCaption[] = L"&Nein";
 
 // Modal for the thread's windows, owned by owner when it is not null.
 Answer AskYesNo(HWND owner, const std::wstring& title, const std::wstring& text);

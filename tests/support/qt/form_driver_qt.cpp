@@ -62,6 +62,10 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_Space;
         case Key::SelectAll:
             return Qt::Key_A;
+        case Key::J:
+            return Qt::Key_J;
+        case Key::N:
+            return Qt::Key_N;
     }
     return Qt::Key_unknown;
 }

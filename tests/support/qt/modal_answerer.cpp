@@ -16,6 +16,9 @@ namespace {
 // Each attempt is one turn of the modal loop; a box that has not come after this many turns
 // is not coming, and the answerer stops rather than spin for ever.
 constexpr int kMaxAttempts = 10000;
+// An access key clicks its button the way a click looks: pressed for a moment, then released,
+// and only then does the box go. A box still up after this long is not going.
+constexpr int kMaxClickMilliseconds = 5000;
 
 }  // namespace
 
@@ -27,8 +30,10 @@ ModalAnswerer::ModalAnswerer(QString buttonCaption)
     timer_.start();
 }
 
-ModalAnswerer::ModalAnswerer(Qt::Key key) : ModalAnswerer(QString()) {
+ModalAnswerer::ModalAnswerer(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    : ModalAnswerer(QString()) {
     key_ = key;
+    modifiers_ = modifiers;
 }
 
 void ModalAnswerer::LookForBox() {
@@ -61,8 +66,8 @@ void ModalAnswerer::LookForBox() {
     text_ = box->text();
     if (key_) {
         QWidget* focused = QApplication::focusWidget();
-        QTest::keyClick(focused != nullptr ? focused : box, *key_);
-        answered_ = !box->isVisible();
+        QTest::keyClick(focused != nullptr ? focused : box, *key_, modifiers_);
+        answered_ = QTest::qWaitFor([box] { return !box->isVisible(); }, kMaxClickMilliseconds);
         if (!answered_) {
             problem_ = QStringLiteral("the key left the box open");
             box->reject();

@@ -16,7 +16,7 @@ class ModalAnswerer : public QObject {
 
 public:
     explicit ModalAnswerer(QString buttonCaption);
-    explicit ModalAnswerer(Qt::Key key);
+    explicit ModalAnswerer(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     bool Answered() const { return answered_; }
     // Why the box could not be answered as asked; "" when it was, or when none has come yet.
@@ -29,6 +29,7 @@ private:
 
     QString buttonCaption_;
     std::optional<Qt::Key> key_;
+    Qt::KeyboardModifiers modifiers_;
     QTimer timer_;
     int attemptsLeft_;
     bool answered_ = false;

@@ -68,6 +68,10 @@ KeyStroke StrokeOf(Key key) {
             return {VK_SPACE, kNoModifier, false};
         case Key::SelectAll:
             return {'A', kControl, false};
+        case Key::J:
+            return {'J', kNoModifier, false};
+        case Key::N:
+            return {'N', kNoModifier, false};
     }
     return {0, kNoModifier, false};
 }
