@@ -24,6 +24,9 @@ public:
     std::map<NativeId, int> states;
     std::map<NativeId, std::u16string> texts;
     std::set<NativeId> readOnly;
+    std::map<std::pair<NativeId, ColourType>, Colour> colours;  // as last set
+    Colour desktopText = RGB(0, 0, 0);
+    bool highContrast = false;
     NativeId focused = 0;
     bool refuse = false;
     int made = 0;  // native objects asked for, refused ones included
@@ -69,7 +72,11 @@ public:
     int State(NativeId gadget) const override {
         return states.contains(gadget) ? states.at(gadget) : -1;
     }
-    void SetColour(NativeId, ColourType, Colour) override {}
+    void SetColour(NativeId gadget, ColourType type, Colour colour) override {
+        colours[{gadget, type}] = colour;
+    }
+    Colour DesktopTextColour(NativeId) const override { return desktopText; }
+    bool HighContrastOn() const override { return highContrast; }
     NativeId LoadFont(const std::u16string&, int) override { return Make(); }
     void ReleaseFont(NativeId) override {}
     void SetFont(NativeId, FontChoice, NativeId) override {}
