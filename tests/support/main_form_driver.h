@@ -1,7 +1,7 @@
 #pragma once
 
 // What the suites of the main form and the random user share about that form beyond the
-// form driver: its pages and its two questions.
+// form driver: its pages, its two questions and the widgets its colours are checked on.
 
 #include <string>
 #include <vector>
@@ -18,6 +18,17 @@ enum class Page { Allgemein = 0, Klasse = 1, Output = 2 };
 inline constexpr const char* kQuestionTitle = "Warnung!";
 inline constexpr const char* kDeleteQuestion = "Dieses Element wirklich l\u00F6schen?";
 inline constexpr const char* kQuitQuestion = "Wollen Sie QM wirklich beenden?";
+
+// A widget of each kind the form colours, with the page that shows it.
+struct WidgetOnPage {
+    int gadget;
+    Page page;
+};
+inline constexpr WidgetOnPage kColouredSamples[] = {
+    {app::GadgetId::Methods, Page::Klasse},
+    {app::GadgetId::MethodEntry, Page::Klasse},
+    {app::GadgetId::Output, Page::Output},
+};
 
 inline void ClickPage(Page page) {
     ClickTab(app::GadgetId::Panel, static_cast<int>(page));
