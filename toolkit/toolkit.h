@@ -177,7 +177,10 @@ constexpr Colour RGB(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 // Text fields, list boxes and editors only; kDefaultColour restores the platform's colour.
-// Posts no event.
+// A background set under a default text colour keeps the text readable: the platform's text
+// colour where it contrasts at least 4.5 : 1 with that background, else black or white. While
+// Windows' high contrast is on, the platform's colours show in place of both. Either follows
+// the platform's colours as they change. Posts no event.
 void SetGadgetColour(int gadget, ColourType type, Colour colour);
 // Normal weight, no style; size in points, scaled by the screen's dots per inch. A font held
 // under that number is released first. Returns 0 when the font cannot be made. Where the face

@@ -91,12 +91,16 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tk::InitToolkit()) << tk::LastFailure();
+        BeforeBuild();
         ASSERT_TRUE(BuildMainForm()) << tk::LastFailure();
         ASSERT_TRUE(test::ActivateWindow(kMainWindow));
         ASSERT_EQ(RunPendingTurns(), LoopTurn::Continue);
     }
 
     void TearDown() override { tk::EndToolkit(); }
+
+    // What a test sets up on the running toolkit before the program builds its form.
+    virtual void BeforeBuild() {}
 };
 
 }  // namespace quillmoor::app::testing

@@ -34,6 +34,23 @@ TEST_F(FontsAndColoursQt, EditorSelectionStaysVisibleWithoutFocus) {
               palette.color(QPalette::Active, QPalette::Highlight));
 }
 
+// A colour left to the desktop, one reset to the default included, follows a switch of theme;
+// so does the editor's selection without the focus.
+TEST_F(FontsAndColoursQt, ColoursLeftToTheDesktopFollowASwitchOfTheme) {
+    ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
+    SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));
+    SetGadgetColour(1, ColourType::Text, kDefaultColour);
+    const test::DarkDesktop dark;
+    EXPECT_EQ(PollEvent(), EventKind::None);
+    const QPalette desktop = QApplication::palette(test::GadgetWidget(1));
+    const QPalette shown = test::GadgetWidget(1)->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        for (const auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText}) {
+            EXPECT_EQ(shown.color(group, role), desktop.color(QPalette::Active, role));
+        }
+    }
+}
+
 TEST_F(FontsAndColoursQt, CourierTenPointIsThirteenPixelsAt96Dpi) {
     const double dotsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
     ASSERT_NE(LoadNumberedFont(0, "Courier", 10), 0);

@@ -74,6 +74,21 @@ private:
     std::unique_ptr<Window> window_;
 };
 
+// The desktop switched to dark colours, near-white text on near-black fields, as a user picks a
+// dark theme; the colours before come back when this goes. The toolkit may hear of a switch
+// only when it next handles what is pending, as of any input.
+class DarkDesktop {
+public:
+    DarkDesktop();
+    ~DarkDesktop();
+    DarkDesktop(const DarkDesktop&) = delete;
+    DarkDesktop& operator=(const DarkDesktop&) = delete;
+
+private:
+    struct Saved;
+    std::unique_ptr<Saved> saved_;
+};
+
 // --- Mouse ---------------------------------------------------------------------------------
 
 // A click where a user clicks to give the gadget the focus: inside, near its left edge, and
@@ -199,6 +214,13 @@ void SetReadOnly(int gadget, bool readOnly);
 // The colour the screen paints behind the gadget's text, and its text colour.
 int BackgroundColour(int gadget);
 int TextColour(int gadget);
+// The colours the inside of a gadget shows on screen, its frame left out: the background is the
+// colour most of its pixels have, the text the one that contrasts most with it.
+struct DrawnColours {
+    int background;
+    int text;
+};
+DrawnColours ColoursDrawn(int gadget);
 // The height in pixels of the characters of the gadget's font.
 int FontPixelHeight(int gadget);
 bool FontIsFixedPitch(int gadget);

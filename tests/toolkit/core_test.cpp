@@ -377,6 +377,80 @@ TEST_F(CoreTest, AccessibleNamesReachTheNamedGadgetOnly) {
               (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
+// What a field, list or editor is given to show, from the caller's colours and the desktop's.
+TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
+    constexpr Colour kPale = RGB(255, 255, 230);
+    constexpr Colour kNavy = RGB(0, 0, 128);
+    constexpr Colour kDarkText = RGB(30, 30, 30);
+    constexpr Colour kNearWhite = RGB(238, 238, 236);
+    constexpr Colour kMidnight = RGB(0, 0, 64);
+    constexpr Colour kNone = kDefaultColour;
+    const struct {
+        const char* name;
+        GadgetColours set;
+        Colour desktopText;
+        bool highContrast;
+        GadgetColours shown;
+    } cases[] = {
+        {"none set", {kNone, kNone}, kNearWhite, false, {kNone, kNone}},
+        {"text set alone", {kNavy, kNone}, kNearWhite, false, {kNavy, kNone}},
+        {"explicit text kept", {kNavy, kPale}, kNearWhite, false, {kNavy, kPale}},
+        {"light desktop's text", {kNone, kPale}, kDarkText, false, {kDarkText, kPale}},
+        {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {RGB(0, 0, 0), kPale}},
+        {"to white on a dark background",
+         {kNone, kMidnight},
+         RGB(60, 60, 60),
+         false,
+         {RGB(255, 255, 255), kMidnight}},
+        {"dark desktop's text kept",
+         {kNone, kMidnight},
+         kNearWhite,
+         false,
+         {kNearWhite, kMidnight}},
+        {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
+    };
+    const auto shown = [this](int gadget) {
+        return GadgetColours{fake_->colours[{Native(gadget), ColourType::Text}],
+                             fake_->colours[{Native(gadget), ColourType::Background}]};
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake_->desktopText = c.desktopText;
+        fake_->highContrast = c.highContrast;
+        for (const int gadget : {kField, kList, kEditor}) {
+            core_.SetGadgetColour(gadget, ColourType::Text, c.set.text);
+            core_.SetGadgetColour(gadget, ColourType::Background, c.set.background);
+            EXPECT_EQ(shown(gadget), c.shown) << "gadget " << gadget;
+        }
+    }
+}
+
+// A switch of theme, or high contrast going on or off, gives every gadget that takes colours
+// what it is to show under the desktop's new colours, and the others nothing.
+TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
+    core_.SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
+    const auto shown = [this] {
+        return GadgetColours{fake_->colours[{Native(kField), ColourType::Text}],
+                             fake_->colours[{Native(kField), ColourType::Background}]};
+    };
+    const struct {
+        Colour desktopText;
+        bool highContrast;
+        GadgetColours shown;
+    } steps[] = {
+        {RGB(0, 0, 128), false, {RGB(0, 0, 128), RGB(255, 255, 230)}},
+        {RGB(0, 0, 128), true, {kDefaultColour, kDefaultColour}},
+        {RGB(238, 238, 236), false, {RGB(0, 0, 0), RGB(255, 255, 230)}},
+    };
+    for (const auto& step : steps) {
+        fake_->desktopText = step.desktopText;
+        fake_->highContrast = step.highContrast;
+        core_.DesktopColoursChanged();
+        EXPECT_EQ(shown(), step.shown);
+    }
+    EXPECT_FALSE(fake_->colours.contains({Native(kButton), ColourType::Text}));
+}
+
 TEST(Utf16TextTest, ConvertsBothWays) {
     EXPECT_EQ(Utf16OfWindows1252("\xF6\x80\x81"), u"\u00F6\u20AC\u0081");
     EXPECT_EQ(Windows1252OfUtf16(u"\u00F6\u20AC\U0001F600\u4E2D"), "\xF6\x80??");

@@ -25,6 +25,9 @@ public:
     std::map<NativeId, std::u16string> texts;
     std::map<NativeId, std::u16string> accessibleNames;
     std::set<NativeId> readOnly;
+    std::map<std::pair<NativeId, ColourType>, Colour> colours;  // as last set
+    Colour desktopText = RGB(0, 0, 0);
+    bool highContrast = false;
     NativeId focused = 0;
     bool refuse = false;
     int made = 0;  // native objects asked for, refused ones included
@@ -74,7 +77,11 @@ public:
         accessibleNames[gadget] = name;
         echo(gadget);
     }
-    void SetColour(NativeId, ColourType, Colour) override {}
+    void SetColour(NativeId gadget, ColourType type, Colour colour) override {
+        colours[{gadget, type}] = colour;
+    }
+    Colour DesktopTextColour(NativeId) const override { return desktopText; }
+    bool HighContrastOn() const override { return highContrast; }
     NativeId LoadFont(const std::u16string&, int) override { return Make(); }
     void ReleaseFont(NativeId) override {}
     void SetFont(NativeId, FontChoice, NativeId) override {}

@@ -16,6 +16,7 @@
 #include "toolkit/core/event_queue.h"
 #include "toolkit/core/number_table.h"
 #include "toolkit/core/platform.h"
+#include "toolkit/core/readable_colours.h"
 #include "toolkit/core/shortcut_table.h"
 #include "toolkit/toolkit.h"
 
@@ -37,6 +38,7 @@ struct GadgetRecord {
     NativeId shownPage = 0;       // a tab panel's selected page
     std::optional<std::pair<int, int>> pressPoint;  // a list box's recorded left press
     std::optional<std::string> writtenText;         // an editor's text as last written
+    GadgetColours colours;                          // as the caller set them
 };
 
 struct FontRecord {
@@ -122,6 +124,7 @@ public:
     void SetGadgetAccessibleName(int gadget, const std::string& name);
 
     void SetGadgetColour(int gadget, ColourType type, Colour colour);
+    void DesktopColoursChanged() override;
     Handle LoadNumberedFont(int font, const std::string& name, int size);
     Handle FontHandle(int font) const;
     void AssignGadgetFont(int gadget, Handle fontHandle);
@@ -181,6 +184,8 @@ private:
     // Makes the native widget and gives it the number, in silence; 0 when the platform refused.
     NativeId BuildGadget(int gadget, GadgetKind kind, const Container& page, Placement placement,
                          const std::string& text, bool readOnly);
+    // Gives the widget the colours it is to show now, from the caller's and the desktop's.
+    void ShowColours(const GadgetRecord& record);
 };
 
 }  // namespace quillmoor::toolkit

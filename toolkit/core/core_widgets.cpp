@@ -1,7 +1,7 @@
 // Widgets: creating gadgets in the current container, their items, texts, states and
-// accessible names, colours, the font number space and the fonts gadgets show, and the Yes/No
-// box. A change that makes a widget report a happening runs under Core::Silence: the caller's
-// changes post no event.
+// accessible names, their colours as the desktop changes, the font number space and the fonts
+// gadgets show, and the Yes/No box. A change that makes a widget report a happening runs under
+// Core::Silence: the caller's changes post no event.
 
 #include <algorithm>
 
@@ -186,9 +186,30 @@ void Core::SetGadgetAccessibleName(int gadget, const std::string& name) {
 }
 
 void Core::SetGadgetColour(int gadget, ColourType type, Colour colour) {
-    const GadgetRecord* record = gadgets_.Find(gadget);
-    if (record != nullptr && TakesColours(record->kind)) {
-        platform_->SetColour(record->native, type, colour);
+    GadgetRecord* record = gadgets_.Find(gadget);
+    if (record == nullptr || !TakesColours(record->kind)) {
+        return;
+    }
+    (type == ColourType::Text ? record->colours.text : record->colours.background) = colour;
+    ShowColours(*record);
+}
+
+// Both colours go every time: they are chosen as a pair.
+void Core::ShowColours(const GadgetRecord& record) {
+    const GadgetColours shown = ColoursToShow(
+        record.colours, platform_->DesktopTextColour(record.native), platform_->HighContrastOn());
+    platform_->SetColour(record.native, ColourType::Text, shown.text);
+    platform_->SetColour(record.native, ColourType::Background, shown.background);
+}
+
+// Gadgets without colours of the caller's are asked too: a realisation may keep colours of its
+// own beside them, the editor's selection for one.
+void Core::DesktopColoursChanged() {
+    for (const int gadget : gadgets_.Numbers()) {
+        const GadgetRecord& record = *gadgets_.Find(gadget);
+        if (TakesColours(record.kind)) {
+            ShowColours(record);
+        }
     }
 }
 

@@ -87,7 +87,13 @@ public:
     // The name assistive technology reads for the widget; "" leaves it to the platform.
     virtual void SetAccessibleName(NativeId gadget, const std::u16string& name) = 0;
 
+    // kDefaultColour leaves that colour to the desktop, following it when it changes.
     virtual void SetColour(NativeId gadget, ColourType type, Colour colour) = 0;
+    // The colour the desktop draws the gadget's text in where the toolkit sets none; never
+    // kDefaultColour.
+    virtual Colour DesktopTextColour(NativeId gadget) const = 0;
+    // Whether the user asked every program for the desktop's high-contrast colours alone.
+    virtual bool HighContrastOn() const = 0;
     // A font of the family at size points, scaled by the screen; 0 when it cannot be made.
     virtual NativeId LoadFont(const std::u16string& family, int points) = 0;
     virtual void ReleaseFont(NativeId font) = 0;
@@ -141,6 +147,9 @@ public:
     virtual void TabChanging(NativeId panel) = 0;
     virtual void TabChanged(NativeId panel, int newIndex) = 0;
     virtual void TabRowReleased(NativeId panel, bool leftButton) = 0;
+
+    // The desktop's colours changed, or its high contrast went on or off: a switch of theme.
+    virtual void DesktopColoursChanged() = 0;
 
 protected:
     ~Happenings() = default;

@@ -2,29 +2,65 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPlainTextEdit>
+#include <QVariant>
+#include <utility>
 
 namespace quillmoor::toolkit::qt {
 
 namespace {
 
+// Where a widget keeps the colours it was given: setting one builds the palette with both.
+constexpr const char* kTextProperty = "quillmoorTextColour";
+constexpr const char* kBackgroundProperty = "quillmoorBackgroundColour";
+
 QColor ToQColor(Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
+Colour Given(const QWidget& widget, const char* property) {
+    const QVariant given = widget.property(property);
+    return given.isValid() ? given.toInt() : kDefaultColour;
+}
+
 }  // namespace
 
-// Only the active and inactive groups change: a gadget on a hidden page, which is disabled,
-// keeps the platform's disabled look.
 void ApplyColour(QWidget& widget, ColourType type, Colour colour) {
-    const QPalette::ColorRole role = type == ColourType::Text ? QPalette::Text : QPalette::Base;
-    const QPalette platform = QApplication::palette(&widget);
-    QPalette palette = widget.palette();
+    widget.setProperty(type == ColourType::Text ? kTextProperty : kBackgroundProperty, colour);
+    ShowColours(widget);
+}
+
+// The palette holds only the roles decided here; every other role, and a colour left to the
+// desktop, resolves to the application's palette and so follows a switch of theme. Only the
+// active and inactive groups take the given colours: a gadget on a hidden page, which is
+// disabled, keeps the desktop's disabled look. An editor's selection stays as visible without
+// the focus as with it.
+void ShowColours(QWidget& widget) {
+    const QPalette desktop = QApplication::palette(&widget);
+    QPalette palette = desktop;
+    palette.setResolveMask(0);
+    const std::pair<QPalette::ColorRole, Colour> given[] = {
+        {QPalette::Text, Given(widget, kTextProperty)},
+        {QPalette::Base, Given(widget, kBackgroundProperty)},
+    };
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, role,
-                         colour == kDefaultColour ? platform.color(group, role) : ToQColor(colour));
+        for (const auto& [role, colour] : given) {
+            if (colour != kDefaultColour) {
+                palette.setColor(group, role, ToQColor(colour));
+            }
+        }
+    }
+    if (qobject_cast<QPlainTextEdit*>(&widget) != nullptr) {
+        for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+            palette.setColor(QPalette::Inactive, role, desktop.color(QPalette::Active, role));
+        }
     }
     widget.setPalette(palette);
-    widget.update();
+}
+
+Colour DesktopTextColour(const QWidget& widget) {
+    const QColor text = QApplication::palette(&widget).color(QPalette::Active, QPalette::Text);
+    return RGB(text.red(), text.green(), text.blue());
 }
 
 }  // namespace quillmoor::toolkit::qt

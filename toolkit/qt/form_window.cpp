@@ -28,6 +28,14 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     happenings_.CloseRequested(IdOf(this));
 }
 
+bool FormWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange) {
+        happenings_.DesktopColoursChanged();
+    }
+    return handled;
+}
+
 void ExposeFormWindowsAsWindows() {
     QAccessible::installFactory(AccessibleFormWindow);
 }

@@ -19,6 +19,8 @@ protected:
     // Close box, window menu and the platform's close key alike: the close is refused and
     // reported instead.
     void closeEvent(QCloseEvent* event) override;
+    // A new application palette or platform theme: the desktop's colours changed.
+    bool event(QEvent* event) override;
 
 private:
     Happenings& happenings_;

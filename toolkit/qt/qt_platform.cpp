@@ -184,6 +184,16 @@ void QtPlatform::SetColour(NativeId gadget, ColourType type, Colour colour) {
     ApplyColour(*WidgetOf(gadget), type, colour);
 }
 
+Colour QtPlatform::DesktopTextColour(NativeId gadget) const {
+    return qt::DesktopTextColour(*WidgetOf(gadget));
+}
+
+// Qt tells no high-contrast setting of its own; a high-contrast theme reaches it as a palette,
+// which the core reads like any other.
+bool QtPlatform::HighContrastOn() const {
+    return false;
+}
+
 NativeId QtPlatform::LoadFont(const std::u16string& family, int points) {
     std::optional<QFont> font = MakeFont(ToQString(family), points);
     if (!font) {

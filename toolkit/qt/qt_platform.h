@@ -38,6 +38,8 @@ public:
     int State(NativeId gadget) const override;
     void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
     void SetColour(NativeId gadget, ColourType type, Colour colour) override;
+    Colour DesktopTextColour(NativeId gadget) const override;
+    bool HighContrastOn() const override;
     NativeId LoadFont(const std::u16string& family, int points) override;
     void ReleaseFont(NativeId font) override;
     void SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) override;

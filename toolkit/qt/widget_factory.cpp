@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <limits>
 
+#include "toolkit/qt/colours.h"
 #include "toolkit/qt/native_objects.h"
 #include "toolkit/qt/qt_text.h"
 #include "toolkit/qt/read_only_field.h"
@@ -57,11 +58,7 @@ QWidget* MakeEditor(QWidget& parent) {
     editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     editor->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The selection stays visible while another widget has the focus.
-    QPalette palette = editor->palette();
-    for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    }
-    editor->setPalette(palette);
+    ShowColours(*editor);
     return editor;
 }
 

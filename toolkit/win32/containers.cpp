@@ -33,6 +33,23 @@ bool KeepFocusAcrossActivation(HWND form, WPARAM activation) {
     return true;
 }
 
+// Common controls hear of new system colours only from the top-level window that holds them.
+void ForwardToChildren(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
+    struct Forwarded {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } forwarded{message, wParam, lParam};
+    EnumChildWindows(
+        form,
+        [](HWND child, LPARAM data) -> BOOL {
+            const auto* what = reinterpret_cast<const Forwarded*>(data);
+            SendMessageW(child, what->message, what->wParam, what->lParam);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&forwarded));
+}
+
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCCREATE: {
@@ -72,6 +89,15 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_ACTIVATE:
             if (ListenerOf(window) != nullptr && KeepFocusAcrossActivation(window, wParam)) {
                 return 0;
+            }
+            break;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            if (FormListener* listener = ListenerOf(window)) {
+                if (message == WM_SYSCOLORCHANGE) {
+                    ForwardToChildren(window, message, wParam, lParam);
+                }
+                listener->DesktopColoursChanged();
             }
             break;
         case WM_DPICHANGED:

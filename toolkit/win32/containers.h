@@ -13,6 +13,8 @@ public:
     virtual void CloseRequested(HWND form) = 0;
     // The form moved to a monitor of another density; suggested is where Windows would put it.
     virtual void DpiChanged(HWND form, int dpi, const RECT& suggested) = 0;
+    // The system's colours or settings changed, high contrast among them.
+    virtual void DesktopColoursChanged() = 0;
 
 protected:
     ~FormListener() = default;

@@ -60,6 +60,8 @@ LRESULT Control::OnNotify(const NMHDR& /*header*/) {
     return 0;
 }
 
+// DefWindowProc has put the system's pair on the context and answered its brush: a colour of
+// ours takes the place of its half of the pair, the brush going with the background.
 LRESULT Control::AnswerColourRequest(HDC context, LRESULT defaultBrush) const {
     if (text_ != -1) {
         SetTextColor(context, static_cast<COLORREF>(text_));

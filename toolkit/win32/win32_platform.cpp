@@ -5,6 +5,7 @@
 #include "toolkit/win32/control_factory.h"
 #include "toolkit/win32/editor.h"
 #include "toolkit/win32/form_frame.h"
+#include "toolkit/win32/high_contrast.h"
 #include "toolkit/win32/input_messages.h"
 #include "toolkit/win32/list_box.h"
 #include "toolkit/win32/tab_panel.h"
@@ -158,6 +159,15 @@ void Win32Platform::SetColour(NativeId gadget, ColourType type, Colour colour) {
     }
 }
 
+// Fields, lists and the editor alike draw their text in the window text colour.
+Colour Win32Platform::DesktopTextColour(NativeId /*gadget*/) const {
+    return static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT));
+}
+
+bool Win32Platform::HighContrastOn() const {
+    return win32::HighContrastOn();
+}
+
 NativeId Win32Platform::LoadFont(const std::u16string& family, int points) {
     std::optional<ScaledFont> font = ScaledFont::OfFamily(NativeText(family), points);
     if (!font) {
@@ -237,6 +247,10 @@ void Win32Platform::DpiChanged(HWND form, int dpi, const RECT& suggested) {
             control->PlaceForDpi(dpi);
         }
     }
+}
+
+void Win32Platform::DesktopColoursChanged() {
+    happenings_.DesktopColoursChanged();
 }
 
 void Win32Platform::ForgetDestroyed() {

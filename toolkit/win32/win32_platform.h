@@ -43,6 +43,8 @@ public:
     int State(NativeId gadget) const override;
     void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
     void SetColour(NativeId gadget, ColourType type, Colour colour) override;
+    Colour DesktopTextColour(NativeId gadget) const override;
+    bool HighContrastOn() const override;
     NativeId LoadFont(const std::u16string& family, int points) override;
     void ReleaseFont(NativeId font) override;
     void SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) override;
@@ -55,6 +57,7 @@ public:
 private:
     void CloseRequested(HWND form) override;
     void DpiChanged(HWND form, int dpi, const RECT& suggested) override;
+    void DesktopColoursChanged() override;
 
     // The control of that kind, or nullptr when the gadget is none of ours or of another kind.
     template <typename Kind>

@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,7 +20,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <utility>
+#include <vector>
 
+#include "tests/support/drawn_pixels.h"
 #include "tests/support/form_driver.h"
 #include "tests/support/qt/modal_answerer.h"
 #include "tests/support/qt/native_widgets.h"
@@ -142,6 +145,34 @@ OtherProgram::~OtherProgram() = default;
 
 bool OtherProgram::IsActive() const {
     return window_->active;
+}
+
+// Near-white text on near-black fields and a deeper selection, as the desktops' dark themes
+// have them.
+struct DarkDesktop::Saved {
+    QPalette palette;
+};
+
+DarkDesktop::DarkDesktop() : saved_(new Saved{QApplication::palette()}) {
+    QPalette dark = saved_->palette;
+    const QColor light(238, 238, 236);
+    const QColor face(53, 53, 53);
+    const QColor field(45, 45, 45);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, face},
+                                       {QPalette::WindowText, light},
+                                       {QPalette::Base, field},
+                                       {QPalette::Text, light},
+                                       {QPalette::Button, face},
+                                       {QPalette::ButtonText, light},
+                                       {QPalette::Highlight, QColor(21, 83, 158)},
+                                       {QPalette::HighlightedText, QColor(Qt::white)}}) {
+        dark.setColor(role, colour);
+    }
+    QApplication::setPalette(dark);
+}
+
+DarkDesktop::~DarkDesktop() {
+    QApplication::setPalette(saved_->palette);
 }
 
 // Near the top of a scroll area, so that a list with items selects its first.
@@ -316,17 +347,21 @@ toolkit::GadgetKind ShownKind(int gadget) {
     return GadgetKind::Button;
 }
 
-// The width a line edit draws its text in without scrolling: its contents inside the frame,
-// less its text margins and the padding it keeps clear on either side.
-int TextWidth(const QLineEdit& field) {
-    constexpr int kPadding = 2;
+// A line edit's inside, within its frame.
+QRect LineEditContents(const QLineEdit& field) {
     QStyleOptionFrame option;
     option.initFrom(&field);
     option.rect = field.contentsRect();
     option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
     option.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
-    const QRect contents =
-        field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+    return field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
+}
+
+// The width a line edit draws its text in without scrolling: its contents inside the frame,
+// less its text margins and the padding it keeps clear on either side.
+int TextWidth(const QLineEdit& field) {
+    constexpr int kPadding = 2;
+    const QRect contents = LineEditContents(field);
     const QMargins margins = field.textMargins();
     return contents.width() - margins.left() - margins.right() - 2 * kPadding;
 }
@@ -434,6 +469,27 @@ int BackgroundColour(int gadget) {
 int TextColour(int gadget) {
     const QColor colour = GadgetWidget(gadget)->palette().color(QPalette::Active, QPalette::Text);
     return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+}
+
+// A list or editor draws its inside on its viewport.
+DrawnColours ColoursDrawn(int gadget) {
+    QWidget* widget = GadgetWidget(gadget);
+    QImage inside;
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
+        inside = area->viewport()->grab().toImage();
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        // The padding clear of the text, where the corners of a rounded frame reach in.
+        inside =
+            field->grab(LineEditContents(*field).marginsRemoved(QMargins(2, 2, 2, 2))).toImage();
+    }
+    std::vector<int> pixels;
+    for (int y = 0; y < inside.height(); ++y) {
+        for (int x = 0; x < inside.width(); ++x) {
+            const QRgb pixel = inside.pixel(x, y);
+            pixels.push_back(toolkit::RGB(qRed(pixel), qGreen(pixel), qBlue(pixel)));
+        }
+    }
+    return ColoursOfPixels(pixels);
 }
 
 int FontPixelHeight(int gadget) {

@@ -127,6 +127,27 @@ bool OtherProgram::IsActive() const {
     return window_->active;
 }
 
+// The colours of a dark theme where fields and lists take theirs: the window and its text.
+struct DarkDesktop::Saved {
+    std::array<COLORREF, 2> colours;
+};
+
+namespace {
+
+constexpr std::array<int, 2> kDarkened{COLOR_WINDOW, COLOR_WINDOWTEXT};
+
+}  // namespace
+
+DarkDesktop::DarkDesktop()
+    : saved_(new Saved{{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)}}) {
+    const std::array<COLORREF, 2> dark{0x2D2D2D, 0xECEEEE};
+    SetSysColors(static_cast<int>(kDarkened.size()), kDarkened.data(), dark.data());
+}
+
+DarkDesktop::~DarkDesktop() {
+    SetSysColors(static_cast<int>(kDarkened.size()), kDarkened.data(), saved_->colours.data());
+}
+
 // Near the top of a list or editor, so that a list with items selects its first.
 void Click(int gadget, Button button, Modifiers modifiers) {
     const HWND window = GadgetWindow(gadget);

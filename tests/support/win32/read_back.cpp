@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <vector>
 
+#include "tests/support/drawn_pixels.h"
 #include "tests/support/win32/native_windows.h"
 #include "toolkit/win32/rich_edit.h"
 #include "toolkit/win32/window_text.h"
@@ -256,6 +258,43 @@ int BackgroundColour(int gadget) {
 int TextColour(int gadget) {
     const HWND window = GadgetWindow(gadget);
     return static_cast<int>(IsRichEdit(window) ? EditorText(window) : PaintColours(window).second);
+}
+
+// The control paints its client area, inside its frame and scroll bars, into a bitmap of ours.
+// The edge of that area is left out: Wine's rich edit control leaves it unpainted.
+DrawnColours ColoursDrawn(int gadget) {
+    constexpr LONG kMargin = 2;
+    const HWND window = GadgetWindow(gadget);
+    RECT client{};
+    GetClientRect(window, &client);
+    BITMAPINFO layout{};
+    layout.bmiHeader.biSize = sizeof layout.bmiHeader;
+    layout.bmiHeader.biWidth = client.right;
+    layout.bmiHeader.biHeight = -client.bottom;
+    layout.bmiHeader.biPlanes = 1;
+    layout.bmiHeader.biBitCount = 32;
+    layout.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC context = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(context, &layout, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::vector<int> pixels;
+    if (bitmap != nullptr) {
+        const HGDIOBJ old = SelectObject(context, bitmap);
+        PrintWindow(window, context, PW_CLIENTONLY);
+        GdiFlush();
+        const auto* drawn = static_cast<const DWORD*>(bits);
+        for (LONG y = kMargin; y < client.bottom - kMargin; ++y) {
+            for (LONG x = kMargin; x < client.right - kMargin; ++x) {
+                const DWORD pixel = drawn[y * client.right + x];
+                pixels.push_back(
+                    toolkit::RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF));
+            }
+        }
+        SelectObject(context, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(context);
+    return ColoursOfPixels(pixels);
 }
 
 TEXTMETRICW MetricsOf(const LOGFONTW& font) {
