@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/win32/system_library.h"
 #include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -54,7 +55,7 @@ std::wstring WithNewlines(std::wstring_view native) {
 
 HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
     for (const RichEditClass& candidate : classes) {
-        if (LoadLibraryW(candidate.library) == nullptr) {
+        if (LoadSystemLibrary(candidate.library) == nullptr) {
             continue;
         }
         const HWND editor =

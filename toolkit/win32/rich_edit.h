@@ -1,7 +1,7 @@
 #pragma once
 
-// The editor: a plain-text rich edit control, from riched20.dll where Windows has it and from
-// the older riched32.dll where not. Its lines end with a lone CR inside.
+// The editor: a plain-text rich edit control, from the system's riched20.dll where Windows has
+// it and from the older riched32.dll where not. Its lines end with a lone CR inside.
 
 #include <initializer_list>
 #include <string>
@@ -11,7 +11,7 @@
 
 namespace quillmoor::toolkit::win32 {
 
-// The window classes tried, newest first, each with the library that registers it.
+// The window classes tried, newest first, each with the system library that registers it.
 struct RichEditClass {
     const wchar_t* library;
     const wchar_t* className;

@@ -7,6 +7,7 @@
 #include "toolkit/win32/form_frame.h"
 #include "toolkit/win32/input_messages.h"
 #include "toolkit/win32/list_box.h"
+#include "toolkit/win32/system_library.h"
 #include "toolkit/win32/tab_panel.h"
 #include "toolkit/win32/wide_text.h"
 #include "toolkit/win32/yes_no_box.h"
@@ -14,6 +15,7 @@
 namespace quillmoor::toolkit {
 
 std::unique_ptr<Platform> StartPlatform(Happenings& happenings, std::string& failure) {
+    win32::SearchSystemFolderOnly();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     if (!InitCommonControlsEx(&controls)) {
