@@ -44,7 +44,7 @@ TEST_F(NativeControls, ColourChangesLeaveNoBrushBehind) {
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), before);
 }
 
-// Without riched20.dll the older control stands in, with the same texts.
+// Without riched20.dll the older control stands in, with the same texts, and copies as exactly.
 TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     const HWND editor = CreateRichEdit(
         MainWindow(), {{L"quillmoor-absent.dll", L"RichEdit20A"}, kRichEditClasses[1]});
@@ -52,6 +52,10 @@ TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     EXPECT_EQ(lstrcmpiW(ClassName(editor).c_str(), L"RichEdit"), 0);
     SetRichEditText(editor, L"erste\nzweite\n\xF6");
     EXPECT_EQ(RichEditText(editor), L"erste\nzweite\n\xF6");
+    SendMessageW(editor, EM_SETSEL, 0, -1);
+    SendMessageW(editor, WM_COPY, 0, 0);
+    EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT),
+              std::wstring(L"erste\r\nzweite\r\n\xF6\0", 17));
     DestroyWindow(editor);
 }
 

@@ -21,11 +21,14 @@ inline constexpr RichEditClass kRichEditClasses[] = {
     {L"riched32.dll", L"RichEdit"},
 };
 
-// nullptr when no class of the list can be loaded and made.
+// nullptr when no class of the list can be loaded and made. What the user types and copies
+// stays exact (rich_edit_user_text.h).
 HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes);
 
 // Texts with '\n' line ends, as the toolkit's core gives and takes them.
 void SetRichEditText(HWND editor, std::wstring_view text);
 std::wstring RichEditText(HWND editor);
+// The selected text with its lines ended by CR LF, as the clipboard holds lines.
+std::wstring RichEditSelection(HWND editor);
 
 }  // namespace quillmoor::toolkit::win32

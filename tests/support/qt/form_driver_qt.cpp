@@ -56,12 +56,18 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_End;
         case Key::Delete:
             return Qt::Key_Delete;
+        case Key::Insert:
+            return Qt::Key_Insert;
         case Key::Backspace:
             return Qt::Key_Backspace;
         case Key::Space:
             return Qt::Key_Space;
         case Key::SelectAll:
             return Qt::Key_A;
+        case Key::Copy:
+            return Qt::Key_C;
+        case Key::Cut:
+            return Qt::Key_X;
     }
     return Qt::Key_unknown;
 }
@@ -222,7 +228,7 @@ void PressKey(Key key, Modifiers modifiers) {
         qt |= Qt::KeypadModifier;
     } else if (key == Key::Backtab) {
         qt |= Qt::ShiftModifier;
-    } else if (key == Key::SelectAll) {
+    } else if (key == Key::SelectAll || key == Key::Copy || key == Key::Cut) {
         qt |= Qt::ControlModifier;
     }
     QTest::keyClick(KeyTarget(), QtKey(key), qt);
