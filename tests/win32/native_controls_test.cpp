@@ -59,5 +59,27 @@ TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     DestroyWindow(editor);
 }
 
+// Both rich edit classes take characters in the system's ANSI code page; what the user types
+// beyond it still arrives whole (the test runs under code page 1251 too).
+TEST_F(NativeControls, TypedLettersReachEitherRichEditWhole) {
+    constexpr std::wstring_view kTyped = L"\xF6\x20AC\x017D";
+    for (const RichEditClass& richEdit : kRichEditClasses) {
+        SCOPED_TRACE(richEdit.library);
+        const HWND editor = CreateRichEdit(MainWindow(), {richEdit});
+        ASSERT_NE(editor, nullptr);
+        for (const wchar_t letter : kTyped) {
+            SendMessageW(editor, WM_CHAR, letter, 1);
+        }
+        std::wstring held(kTyped.size() + 1, L'\0');
+        GETTEXTEX how{static_cast<DWORD>(held.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr,
+                      nullptr};
+        held.resize(static_cast<std::size_t>(SendMessageW(editor, EM_GETTEXTEX,
+                                                          reinterpret_cast<WPARAM>(&how),
+                                                          reinterpret_cast<LPARAM>(held.data()))));
+        EXPECT_EQ(held, kTyped);
+        DestroyWindow(editor);
+    }
+}
+
 }  // namespace
 }  // namespace quillmoor::toolkit::win32

@@ -132,4 +132,21 @@ std::wstring RichEditSelection(HWND editor) {
     return WithLineEnds(WithNewlines(std::wstring_view(held).substr(start, end - start)), L"\r\n");
 }
 
+bool TypeIntoRichEdit(HWND editor, std::wstring_view typed) {
+    CHARRANGE selection{};
+    SendMessageW(editor, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SETTEXTEX how{ST_SELECTION | ST_KEEPUNDO, kUtf16CodePage};
+    const std::wstring text(typed);
+    if (SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                     reinterpret_cast<LPARAM>(text.c_str())) == 0) {
+        return false;
+    }
+    const LONG end = selection.cpMin + static_cast<LONG>(text.size());
+    CHARRANGE after{end, end};
+    SendMessageW(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&after));
+    SendMessageW(editor, EM_SCROLLCARET, 0, 0);
+    SendMessageW(editor, EM_SETMODIFY, TRUE, 0);
+    return true;
+}
+
 }  // namespace quillmoor::toolkit::win32

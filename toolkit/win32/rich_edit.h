@@ -30,5 +30,9 @@ void SetRichEditText(HWND editor, std::wstring_view text);
 std::wstring RichEditText(HWND editor);
 // The selected text with its lines ended by CR LF, as the clipboard holds lines.
 std::wstring RichEditSelection(HWND editor);
+// Replaces the selection with what the user typed, given as UTF-16 whatever code page the
+// control's window class takes characters in, and puts the caret after it; false when the
+// control cannot take text so.
+bool TypeIntoRichEdit(HWND editor, std::wstring_view typed);
 
 }  // namespace quillmoor::toolkit::win32

@@ -14,6 +14,8 @@ constexpr wchar_t kUserTextProperty[] = L"Quillmoor.UserText";
 
 struct UserText {
     WNDPROC control = nullptr;  // the control's own window procedure
+    // The first half of a character beyond 16 bits, until its second half comes.
+    wchar_t highSurrogate = 0;
 };
 
 enum class ClipboardKey { None, Copy, Cut };
@@ -58,10 +60,33 @@ void CutSelection(HWND editor) {
     SendMessageW(editor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L""));
 }
 
+// True when the character went in here.
+bool TypeAsUtf16(HWND editor, UserText& userText, wchar_t unit) {
+    if (IS_HIGH_SURROGATE(unit)) {
+        userText.highSurrogate = unit;
+        return true;
+    }
+    std::wstring typed;
+    if (userText.highSurrogate != 0) {
+        typed.push_back(userText.highSurrogate);
+        userText.highSurrogate = 0;
+    }
+    typed.push_back(unit);
+    return TypeIntoRichEdit(editor, typed);
+}
+
 LRESULT CALLBACK UserTextProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* userText = static_cast<UserText*>(GetPropW(editor, kUserTextProperty));
     const WNDPROC control = userText->control;
     switch (message) {
+        // ASCII is the same in every ANSI code page.
+        case WM_CHAR:
+        case WM_IME_CHAR:
+            if (wParam >= 0x80 && wParam <= 0xFFFF && !IsReadOnly(editor) &&
+                TypeAsUtf16(editor, *userText, static_cast<wchar_t>(wParam))) {
+                return 0;
+            }
+            break;
         case WM_KEYDOWN:
             switch (ClipboardKeyOf(wParam)) {
                 case ClipboardKey::Copy:
@@ -92,7 +117,10 @@ LRESULT CALLBACK UserTextProc(HWND editor, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-// A window procedure of its own, in front of the control's, under the toolkit's subclasses.
+// A window procedure set through SetWindowLongPtrW makes the window Unicode: Windows hands this
+// one the user's characters as UTF-16 and converts only what it passes on to the control's own
+// ANSI procedure. SetWindowSubclass would leave the window ANSI (Wine's does), so this one goes
+// first, under the toolkit's other subclasses.
 void KeepUserTextExact(HWND editor) {
     auto* userText = new UserText;
     SetPropW(editor, kUserTextProperty, userText);
