@@ -1,11 +1,14 @@
-// The editor's native rich edit control: what a copy puts on the clipboard.
+// The editor's native rich edit control: what a copy puts on the clipboard, and what reaches it
+// of a key.
 
 #include <functional>
 #include <string>
 
 #include "tests/app/main_form_fixture.h"
 #include "tests/support/win32/native_windows.h"
+#include "tests/toolkit/toolkit_fixture.h"
 #include "tests/win32/win32_form_fixture.h"
+#include "toolkit/win32/rich_edit.h"
 
 namespace quillmoor::app::testing {
 namespace {
@@ -138,6 +141,61 @@ TEST_F(MainFormTest, CutTakesExactlyTheSelection) {
         EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT), std::wstring(L"ins\r\nz\0", 7));
         EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "ewei\r");
     }
+}
+
+// Counts the '\r' characters that reach the rich edit's own window procedure, beneath every
+// subclass, in the editors made while it lives: their class takes its procedure.
+class ReturnCharsReachingTheControl {
+public:
+    explicit ReturnCharsReachingTheControl(HWND parent) : parent_(parent) {
+        counted_ = 0;
+        classProcedure_ = SetClassProcedure(Count);
+    }
+    ~ReturnCharsReachingTheControl() { SetClassProcedure(classProcedure_); }
+    ReturnCharsReachingTheControl(const ReturnCharsReachingTheControl&) = delete;
+    ReturnCharsReachingTheControl& operator=(const ReturnCharsReachingTheControl&) = delete;
+
+    int Counted() const { return counted_; }
+
+private:
+    // The class's procedure is set through a window of the class.
+    WNDPROC SetClassProcedure(WNDPROC procedure) const {
+        const HWND sample =
+            toolkit::win32::CreateRichEdit(parent_, {toolkit::win32::kRichEditClasses[0]});
+        const auto replaced = reinterpret_cast<WNDPROC>(
+            SetClassLongPtrW(sample, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+        DestroyWindow(sample);
+        return replaced;
+    }
+
+    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_CHAR && wParam == '\r') {
+            ++counted_;
+        }
+        return CallWindowProcW(classProcedure_, window, message, wParam, lParam);
+    }
+    // Kept after the spy goes: the editors it made still call it.
+    static inline WNDPROC classProcedure_ = nullptr;
+    static inline int counted_ = 0;
+    HWND parent_;
+};
+
+using EditorKeys = toolkit::ToolkitTest;
+
+// Shift+Return breaks the line once. Wine's rich edit ignores the '\r' that TranslateMessage
+// makes of the key, so the second break Windows' may add shows only as that character reaching
+// the control.
+TEST_F(EditorKeys, ShiftReturnBreaksTheLineOnce) {
+    constexpr int kEditor = 1;
+    const ReturnCharsReachingTheControl returnChars(test::FormWindow(kWindow));
+    ASSERT_NE(tk::CreateEditorGadget(kEditor, 0, 0, 200, 100), 0);
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    tk::FocusGadget(kEditor);
+    test::TypeText(U"ab");
+    test::PressKey(test::Key::Return, test::kShift);
+    test::TypeText(U"c");
+    EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
+    EXPECT_EQ(returnChars.Counted(), 0);
 }
 
 }  // namespace
