@@ -74,6 +74,14 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
                 return 0;
             }
             break;
+        case WM_GETDPISCALEDSIZE:
+            if (FormListener* listener = ListenerOf(window)) {
+                return listener->OuterSizeForDpi(window, static_cast<int>(wParam),
+                                                 *reinterpret_cast<SIZE*>(lParam))
+                           ? TRUE
+                           : FALSE;
+            }
+            break;
         case WM_DPICHANGED:
             if (FormListener* listener = ListenerOf(window)) {
                 listener->DpiChanged(window, HIWORD(wParam),
@@ -109,10 +117,11 @@ void RegisterClasses() {
 
 }  // namespace
 
-HWND CreateForm(const wchar_t* title, FormListener& listener) {
+HWND CreateForm(const wchar_t* title, const RECT& frame, FormListener& listener) {
     RegisterClasses();
-    return CreateWindowExW(kFormExStyle, kFormClass, title, kFormStyle, 0, 0, 0, 0, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), &listener);
+    return CreateWindowExW(kFormExStyle, kFormClass, title, kFormStyle, frame.left, frame.top,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), &listener);
 }
 
 HWND CreatePage(HWND panel) {
