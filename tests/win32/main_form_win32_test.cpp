@@ -77,6 +77,15 @@ TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
+// Each page takes the themed tab control's texture. Under Wine, without a visual style, it looks
+// as it did.
+TEST_F(MainFormWin32, PagesShowTheTabTexture) {
+    for (const int gadget : {GadgetId::ClassName, GadgetId::Methods, GadgetId::Output}) {
+        SCOPED_TRACE(gadget);
+        EXPECT_TRUE(IsThemeDialogTextureEnabled(GetParent(NativeOf(gadget))));
+    }
+}
+
 // Every widget's place and size on its page or window. A page lies where the tab control's
 // display area begins, which its own font decides.
 std::vector<RECT> Layout() {
