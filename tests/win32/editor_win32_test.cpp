@@ -30,15 +30,6 @@ std::string ShownWithCrLf() {
     return text + '\0';
 }
 
-std::wstring Utf16Of(const std::string& windows1252) {
-    std::wstring text;
-    for (const char byte : windows1252) {
-        text.push_back(
-            static_cast<wchar_t>(tk::CodePointOfWindows1252(static_cast<unsigned char>(byte))));
-    }
-    return text;
-}
-
 void AddMethodsAndAttributes() {
     ShowPage(Page::Klasse);
     for (const char* method : {"Eins.l()", "Zwei.s(a)", "Drei(a,b)"}) {
@@ -106,7 +97,9 @@ TEST_P(EditorCopyTest, CopyHoldsExactlyTheShownText) {
         SCOPED_TRACE(way);
         EmptyTheClipboard();
         copy();
-        EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT), Utf16Of(expected));
+        const std::u32string codePoints = tk::DecodeWindows1252(expected);
+        EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT),
+                  std::wstring(codePoints.begin(), codePoints.end()));
         EXPECT_EQ(ClipboardBlock<char>(CF_TEXT), expected);
     }
 }
