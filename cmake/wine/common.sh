@@ -6,6 +6,29 @@
 # shellcheck source=../../scripts/lib/xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
+# QUILLMOOR_WINE_VARIANT names another Windows to run on, with a prefix of its own beside the
+# plain one (STATE-VARIANT):
+#   ru  a Russian laptop at 150 %: Wine takes code page 1251 from the locale, and the desktop has
+#       144 dpi.
+wine_dpi=
+case ${QUILLMOOR_WINE_VARIANT:-} in
+"") ;;
+ru)
+    state=$state-ru
+    export LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
+    wine_dpi=144
+    # Without the locale Wine would quietly fall back to code page 1252.
+    if ! locale -a | grep -ix 'ru_RU\.utf-\?8' >/dev/null; then
+        echo "the locale ru_RU.UTF-8 is missing (scripts/build-windows makes it)" >&2
+        exit 1
+    fi
+    ;;
+*)
+    echo "unknown QUILLMOOR_WINE_VARIANT: $QUILLMOOR_WINE_VARIANT" >&2
+    exit 2
+    ;;
+esac
+
 # Wine takes only an absolute prefix.
 state=$(realpath -m "$state")
 export WINEPREFIX=$state/prefix
@@ -31,6 +54,10 @@ boot_prefix() {
         if [[ ${1:-} == --unmanaged ]]; then
             "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
                 {lock}>&- >/dev/null
+        fi
+        if [[ -n $wine_dpi ]]; then
+            "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$wine_dpi" \
+                /f {lock}>&- >/dev/null
         fi
         # The registry reaches the disk only when the server ends.
         wineserver -w {lock}>&-

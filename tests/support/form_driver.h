@@ -28,9 +28,12 @@ enum class Key {
     Home,
     End,
     Delete,
+    Insert,
     Backspace,
     Space,
     SelectAll,  // Control+A
+    Copy,       // Control+C
+    Cut,        // Control+X
     J,
     N,
 };

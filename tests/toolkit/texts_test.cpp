@@ -83,6 +83,22 @@ TEST_F(Texts, TypedCharactersWithoutAWindows1252FormReadBackAsQuestionMarks) {
     EXPECT_EQ(ReadGadgetText(1), "a??o?\xF6");
 }
 
+// Letters of Windows-1252 beyond ASCII arrive typed whatever the system's own code page, in a
+// field and in the editor alike; on Windows this runs under code page 1251 too.
+TEST_F(Texts, TypedWindows1252LettersArriveInFieldAndEditor) {
+    constexpr int kField = 1;
+    constexpr int kEditor = 2;
+    ASSERT_NE(CreateTextGadget(kField, 0, 0, 100, 20, "", TextFieldFlags::Editable), 0);
+    ASSERT_NE(CreateEditorGadget(kEditor, 0, 30, 200, 100), 0);
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    for (const int gadget : {kField, kEditor}) {
+        SCOPED_TRACE(gadget);
+        FocusGadget(gadget);
+        test::TypeText(U"\u00F6\u20AC\u017D");
+        EXPECT_EQ(ReadGadgetText(gadget), "\xF6\x80\x8E");
+    }
+}
+
 TEST_F(Texts, AnEmptiedTextFieldReadsEmpty) {
     ASSERT_NE(CreateTextGadget(1, 0, 0, 100, 20, "Inhalt", TextFieldFlags::Editable), 0);
     WriteGadgetText(1, "");

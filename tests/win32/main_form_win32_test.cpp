@@ -2,7 +2,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/form_driver.h"
 #include "tests/win32/win32_form_fixture.h"
+#include "toolkit/win32/containers.h"
+#include "toolkit/win32/dpi.h"
 
 namespace quillmoor::toolkit::win32 {
 namespace {
@@ -74,9 +77,17 @@ TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
+// Each page takes the themed tab control's texture. Under Wine, without a visual style, it looks
+// as it did.
+TEST_F(MainFormWin32, PagesShowTheTabTexture) {
+    for (const int gadget : {GadgetId::ClassName, GadgetId::Methods, GadgetId::Output}) {
+        SCOPED_TRACE(gadget);
+        EXPECT_TRUE(IsThemeDialogTextureEnabled(GetParent(NativeOf(gadget))));
+    }
+}
+
 // Every widget's place and size on its page or window. A page lies where the tab control's
-// display area begins, which its own font decides; the window takes the size the system
-// suggests with the change of density.
+// display area begins, which its own font decides.
 std::vector<RECT> Layout() {
     std::vector<RECT> rects;
     for (const NativeRow& row : kNativeRows) {
@@ -89,20 +100,107 @@ std::vector<RECT> Layout() {
     return rects;
 }
 
-void ChangeDensity(int dpi) {
-    RECT outer;
-    GetWindowRect(MainWindow(), &outer);
-    SendMessageW(MainWindow(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                 reinterpret_cast<LPARAM>(&outer));
+// What the form is at each density: its client area, and the sides of its icons.
+struct DensityRow {
+    int dpi;
+    SIZE client;
+    int bigIcon;
+    int smallIcon;
+};
+
+constexpr DensityRow kDensities[] = {
+    {96, {562, 391}, 32, 16},
+    {144, {843, 587}, 48, 24},
+    {192, {1124, 782}, 64, 32},
+};
+
+const DensityRow* RowOf(int dpi) {
+    for (const DensityRow& row : kDensities) {
+        if (row.dpi == dpi) {
+            return &row;
+        }
+    }
+    return nullptr;
 }
 
-// Moved to a screen of twice the density, the form is laid out twice as large, and back again
-// as it was.
+SIZE ClientSize() {
+    RECT client;
+    GetClientRect(MainWindow(), &client);
+    return {client.right, client.bottom};
+}
+
+int IconSide(WPARAM which) {
+    ICONINFO icon{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(MainWindow(), WM_GETICON, which, 0)),
+                     &icon)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    GetObjectW(icon.hbmColor != nullptr ? icon.hbmColor : icon.hbmMask, sizeof bitmap, &bitmap);
+    DeleteObject(icon.hbmColor);
+    DeleteObject(icon.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// Moves the form to a monitor of another density as Windows does: asks it for its outer size
+// there, then suggests a place and a size scaled linearly from the present ones. Returns the
+// size the form answered, none when it left the question to Windows.
+SIZE ChangeDensity(int from, int to) {
+    RECT outer;
+    GetWindowRect(MainWindow(), &outer);
+    const SIZE linear{MulDiv(outer.right - outer.left, to, from),
+                      MulDiv(outer.bottom - outer.top, to, from)};
+    SIZE answered = linear;
+    if (!SendMessageW(MainWindow(), WM_GETDPISCALEDSIZE, static_cast<WPARAM>(to),
+                      reinterpret_cast<LPARAM>(&answered))) {
+        answered = {};
+    }
+    const RECT suggested{outer.left, outer.top, outer.left + linear.cx, outer.top + linear.cy};
+    SendMessageW(MainWindow(), WM_DPICHANGED, MAKEWPARAM(to, to),
+                 reinterpret_cast<LPARAM>(&suggested));
+    return answered;
+}
+
+// The whole text lies left of the last column: a caret behind it on that column would scroll
+// the field.
+bool ShowsWholeTextAndCaret(int gadget) {
+    const HWND field = NativeOf(gadget);
+    const std::wstring text = WindowText(field);
+    const HDC context = GetDC(field);
+    SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    ReleaseDC(field, context);
+    RECT room{};
+    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    return extent.cx < room.right - room.left;
+}
+
+constexpr int kDensitySteps[] = {144, 192, kLayoutDpi};
+
+// From the layout's density to one and a half and twice that and back, the form is laid out
+// to scale, its client area exactly so whatever size Windows suggests, with icons of the
+// density's size.
 TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
     const std::vector<RECT> before = Layout();
-    ChangeDensity(192);
-    const std::vector<RECT> doubled = Layout();
-    ChangeDensity(96);
+    std::vector<RECT> doubled;
+    int dpi = kLayoutDpi;
+    for (const int next : kDensitySteps) {
+        SCOPED_TRACE(next);
+        const SIZE answered = ChangeDensity(dpi, next);
+        dpi = next;
+        const SIZE client = RowOf(dpi)->client;
+        const RECT outer = OuterRectOf({0, 0, client.cx, client.cy}, kFormStyle, kFormExStyle, dpi);
+        EXPECT_EQ(answered.cx, outer.right - outer.left);
+        EXPECT_EQ(answered.cy, outer.bottom - outer.top);
+        EXPECT_EQ(ClientSize().cx, client.cx);
+        EXPECT_EQ(ClientSize().cy, client.cy);
+        EXPECT_EQ(IconSide(ICON_BIG), RowOf(dpi)->bigIcon);
+        EXPECT_EQ(IconSide(ICON_SMALL), RowOf(dpi)->smallIcon);
+        if (dpi == 2 * kLayoutDpi) {
+            doubled = Layout();
+        }
+    }
     const std::vector<RECT> back = Layout();
     for (std::size_t index = 0; index < before.size(); ++index) {
         SCOPED_TRACE(index);
@@ -114,27 +212,43 @@ TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
     }
 }
 
+// Started on a desktop of another density (the test runs again at 144 dpi, the common laptop's
+// 150 %), the form is laid out to scale from the start: its client area, its icons, the face
+// it loads, and every caption whole.
+TEST_F(MainFormWin32, StartsAtTheDesktopsDensity) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const DensityRow* row = RowOf(dpi);
+    ASSERT_NE(row, nullptr) << dpi << " dpi";
+    EXPECT_EQ(ClientSize().cx, row->client.cx);
+    EXPECT_EQ(ClientSize().cy, row->client.cy);
+    EXPECT_EQ(IconSide(ICON_BIG), row->bigIcon);
+    EXPECT_EQ(IconSide(ICON_SMALL), row->smallIcon);
+    constexpr int kLoadedPoints = 10;
+    EXPECT_EQ(test::FontPixelHeight(GadgetId::MethodEntry), MulDiv(kLoadedPoints, dpi, 72));
+    for (const NativeRow& caption : kNativeRows) {
+        if ((caption.style & ES_READONLY) != 0) {
+            SCOPED_TRACE(caption.gadget);
+            EXPECT_TRUE(ShowsWholeTextAndCaret(caption.gadget));
+        }
+    }
+}
+
 // Wine's dialog font is wider than the one the form was laid out with; its captions still show
 // their whole texts, at the layout's density and at twice that.
 TEST_F(MainFormWin32, EveryCaptionShowsItsWholeTextAtEitherDensity) {
-    for (const int dpi : {96, 192}) {
-        SCOPED_TRACE(dpi);
-        ChangeDensity(dpi);
+    int dpi = kLayoutDpi;
+    for (const int next : {kLayoutDpi, 2 * kLayoutDpi}) {
+        SCOPED_TRACE(next);
+        ChangeDensity(dpi, next);
+        dpi = next;
         for (const NativeRow& row : kNativeRows) {
             if ((row.style & ES_READONLY) == 0) {
                 continue;
             }
             SCOPED_TRACE(row.gadget);
-            const HWND field = NativeOf(row.gadget);
-            const std::wstring text = WindowText(field);
-            const HDC context = GetDC(field);
-            SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
-            SIZE extent{};
-            GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
-            ReleaseDC(field, context);
-            RECT room{};
-            SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-            EXPECT_LT(extent.cx, room.right - room.left);
+            EXPECT_TRUE(ShowsWholeTextAndCaret(row.gadget));
         }
     }
 }

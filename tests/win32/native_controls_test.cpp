@@ -44,7 +44,7 @@ TEST_F(NativeControls, ColourChangesLeaveNoBrushBehind) {
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), before);
 }
 
-// Without riched20.dll the older control stands in, with the same texts.
+// Without riched20.dll the older control stands in, with the same texts, and copies as exactly.
 TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     const HWND editor = CreateRichEdit(
         MainWindow(), {{L"quillmoor-absent.dll", L"RichEdit20A"}, kRichEditClasses[1]});
@@ -52,7 +52,33 @@ TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
     EXPECT_EQ(lstrcmpiW(ClassName(editor).c_str(), L"RichEdit"), 0);
     SetRichEditText(editor, L"erste\nzweite\n\xF6");
     EXPECT_EQ(RichEditText(editor), L"erste\nzweite\n\xF6");
+    SendMessageW(editor, EM_SETSEL, 0, -1);
+    SendMessageW(editor, WM_COPY, 0, 0);
+    EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT),
+              std::wstring(L"erste\r\nzweite\r\n\xF6\0", 17));
     DestroyWindow(editor);
+}
+
+// Both rich edit classes take characters in the system's ANSI code page; what the user types
+// beyond it still arrives whole (the test runs under code page 1251 too).
+TEST_F(NativeControls, TypedLettersReachEitherRichEditWhole) {
+    constexpr std::wstring_view kTyped = L"\xF6\x20AC\x017D";
+    for (const RichEditClass& richEdit : kRichEditClasses) {
+        SCOPED_TRACE(richEdit.library);
+        const HWND editor = CreateRichEdit(MainWindow(), {richEdit});
+        ASSERT_NE(editor, nullptr);
+        for (const wchar_t letter : kTyped) {
+            SendMessageW(editor, WM_CHAR, letter, 1);
+        }
+        std::wstring held(kTyped.size() + 1, L'\0');
+        GETTEXTEX how{static_cast<DWORD>(held.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr,
+                      nullptr};
+        held.resize(static_cast<std::size_t>(SendMessageW(editor, EM_GETTEXTEX,
+                                                          reinterpret_cast<WPARAM>(&how),
+                                                          reinterpret_cast<LPARAM>(held.data()))));
+        EXPECT_EQ(held, kTyped);
+        DestroyWindow(editor);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
 #include "toolkit/core/running_core.h"
@@ -18,6 +20,23 @@ inline HWND NativeOf(int gadget) {
 
 inline HWND MainWindow() {
     return reinterpret_cast<HWND>(WindowHandle(app::kMainWindow));
+}
+
+// A text block of the clipboard as it was allocated, to its last unit: a reader that takes the
+// whole block (as Wine's X11 clipboard does) sees whatever lies after the terminating NUL.
+template <typename Unit>
+std::basic_string<Unit> ClipboardBlock(UINT format) {
+    std::basic_string<Unit> block;
+    if (!OpenClipboard(nullptr)) {
+        return block;
+    }
+    if (const HANDLE data = GetClipboardData(format)) {
+        const auto* units = static_cast<const Unit*>(GlobalLock(data));
+        block.assign(units, GlobalSize(data) / sizeof(Unit));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return block;
 }
 
 class Win32FormTest : public ::testing::Test {

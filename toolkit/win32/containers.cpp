@@ -1,6 +1,7 @@
 #include "toolkit/win32/containers.h"
 
 #include "toolkit/win32/control.h"
+#include "toolkit/win32/tab_texture.h"
 #include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -50,7 +51,11 @@ void ForwardToChildren(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
         reinterpret_cast<LPARAM>(&forwarded));
 }
 
+// A page is a dialog window, which its default procedure paints in the tab control's texture; a
+// form is a plain window.
+template <bool kPage>
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto defaultProc = kPage ? DefDlgProcW : DefWindowProcW;
     switch (message) {
         case WM_NCCREATE: {
             const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -74,7 +79,7 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORLISTBOX: {
-            const LRESULT defaultBrush = DefWindowProcW(window, message, wParam, lParam);
+            const LRESULT defaultBrush = defaultProc(window, message, wParam, lParam);
             const Control* control = ControlOf(reinterpret_cast<HWND>(lParam));
             return control == nullptr
                        ? defaultBrush
@@ -100,6 +105,14 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
                 listener->DesktopColoursChanged();
             }
             break;
+        case WM_GETDPISCALEDSIZE:
+            if (FormListener* listener = ListenerOf(window)) {
+                return listener->OuterSizeForDpi(window, static_cast<int>(wParam),
+                                                 *reinterpret_cast<SIZE*>(lParam))
+                           ? TRUE
+                           : FALSE;
+            }
+            break;
         case WM_DPICHANGED:
             if (FormListener* listener = ListenerOf(window)) {
                 listener->DpiChanged(window, HIWORD(wParam),
@@ -110,7 +123,7 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return defaultProc(window, message, wParam, lParam);
 }
 
 // Registered once per process, on first use; the form carries the program's icon.
@@ -119,13 +132,15 @@ void RegisterClasses() {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW form{};
         form.cbSize = sizeof form;
-        form.lpfnWndProc = ContainerProc;
+        form.lpfnWndProc = ContainerProc<false>;
         form.hInstance = instance;
         form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         form.lpszClassName = kFormClass;
         RegisterClassExW(&form);
         WNDCLASSEXW page = form;
+        page.lpfnWndProc = ContainerProc<true>;
+        page.cbWndExtra = DLGWINDOWEXTRA;
         page.lpszClassName = kPageClass;
         RegisterClassExW(&page);
         return true;
@@ -135,17 +150,22 @@ void RegisterClasses() {
 
 }  // namespace
 
-HWND CreateForm(const wchar_t* title, FormListener& listener) {
+HWND CreateForm(const wchar_t* title, const RECT& frame, FormListener& listener) {
     RegisterClasses();
-    return CreateWindowExW(kFormExStyle, kFormClass, title, kFormStyle, 0, 0, 0, 0, nullptr,
-                           nullptr, GetModuleHandleW(nullptr), &listener);
+    return CreateWindowExW(kFormExStyle, kFormClass, title, kFormStyle, frame.left, frame.top,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), &listener);
 }
 
 HWND CreatePage(HWND panel) {
     RegisterClasses();
-    return CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"",
-                           WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DISABLED, 0, 0, 0, 0,
-                           panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"",
+                                      WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_DISABLED, 0,
+                                      0, 0, 0, panel, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (page != nullptr) {
+        ShowTabTexture(page);
+    }
+    return page;
 }
 
 bool IsForm(HWND window) {

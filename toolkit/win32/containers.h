@@ -11,6 +11,9 @@ namespace quillmoor::toolkit::win32 {
 class FormListener {
 public:
     virtual void CloseRequested(HWND form) = 0;
+    // Windows asks, before the form moves to a monitor of another density, what outer size it
+    // will take there; false leaves Windows' own suggestion.
+    virtual bool OuterSizeForDpi(HWND form, int dpi, SIZE& size) = 0;
     // The form moved to a monitor of another density; suggested is where Windows would put it.
     virtual void DpiChanged(HWND form, int dpi, const RECT& suggested) = 0;
     // The system's colours or settings changed, high contrast among them.
@@ -23,8 +26,8 @@ protected:
 inline constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 inline constexpr DWORD kFormExStyle = 0;
 
-// Hidden; the caller places and shows it once it knows the density it is on.
-HWND CreateForm(const wchar_t* title, FormListener& listener);
+// Hidden, in the outer rectangle frame; the caller shows it.
+HWND CreateForm(const wchar_t* title, const RECT& frame, FormListener& listener);
 // Hidden and disabled, over the tab panel's display area once shown.
 HWND CreatePage(HWND panel);
 bool IsForm(HWND window);

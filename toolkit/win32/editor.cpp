@@ -1,5 +1,7 @@
 #include "toolkit/win32/editor.h"
 
+#include <utility>
+
 #include "toolkit/win32/rich_edit.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -20,11 +22,20 @@ bool Editor::EditedSinceSet() const {
 }
 
 LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN) {
+        shiftReturnCharComing_ = false;
+    }
     // The rich edit control types a soft line break, a vertical tab, on Shift+Return; the
-    // editor's lines end in paragraphs only.
+    // editor's lines end in paragraphs only. The '\r' that TranslateMessage made of the same key
+    // comes next: a rich edit that breaks lines on it (Windows' may; Wine's does not) would break
+    // the line a second time.
     if (message == WM_KEYDOWN && wParam == VK_RETURN && GetKeyState(VK_SHIFT) < 0 &&
         (GetWindowLongW(Window(), GWL_STYLE) & ES_READONLY) == 0) {
         SendMessageW(Window(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
+        shiftReturnCharComing_ = true;
+        return 0;
+    }
+    if (message == WM_CHAR && std::exchange(shiftReturnCharComing_, false) && wParam == '\r') {
         return 0;
     }
     // It forgets the text colour when it is given a font.

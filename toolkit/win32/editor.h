@@ -22,6 +22,9 @@ private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void ShowColour(ColourType changed) override;
     void ApplyColours() const;
+
+    // Shift+Return was handled; the character made of that key is still to come.
+    bool shiftReturnCharComing_ = false;
 };
 
 }  // namespace quillmoor::toolkit::win32

@@ -7,6 +7,8 @@
 #include <optional>
 #include <utility>
 
+#include "toolkit/win32/system_library.h"
+
 namespace quillmoor::toolkit::win32 {
 
 namespace {
@@ -16,25 +18,19 @@ struct Oleacc {
     decltype(&LresultFromObject) resultFromObject;
 };
 
-template <typename Call>
-Call Function(HMODULE library, const char* name) {
-    return reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 // oleacc.dll is not among the DLLs Windows always takes from its own folder: imported, it would
 // be looked for beside the program first. It is loaded from the system's folder instead, when
-// the first client asks; nullptr when it cannot be (Windows 7 knows the flag from its update
-// KB2533623 on; before it, the controls keep the names Windows gives them).
+// the first client asks; nullptr when it cannot be, and the controls then keep the names
+// Windows gives them.
 const Oleacc* LoadedOleacc() {
     static const std::optional<Oleacc> oleacc = []() -> std::optional<Oleacc> {
-        const HMODULE library =
-            LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const HMODULE library = LoadSystemLibrary(L"oleacc.dll");
         if (library == nullptr) {
             return std::nullopt;
         }
         const Oleacc functions{
-            Function<decltype(&CreateStdAccessibleObject)>(library, "CreateStdAccessibleObject"),
-            Function<decltype(&LresultFromObject)>(library, "LresultFromObject")};
+            LibraryCall<decltype(&CreateStdAccessibleObject)>(library, "CreateStdAccessibleObject"),
+            LibraryCall<decltype(&LresultFromObject)>(library, "LresultFromObject")};
         if (functions.createStandardObject == nullptr || functions.resultFromObject == nullptr) {
             return std::nullopt;
         }

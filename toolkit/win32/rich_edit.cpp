@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "toolkit/win32/rich_edit_user_text.h"
+#include "toolkit/win32/system_library.h"
 #include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
@@ -50,11 +52,34 @@ std::wstring WithNewlines(std::wstring_view native) {
     return text;
 }
 
+// The text with the line ends the control holds, each character where the control's positions
+// count it.
+std::wstring TextAsHeld(HWND editor) {
+    if (IsVersionOne(editor)) {
+        return WindowText(editor);
+    }
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, kUtf16CodePage};
+    const auto count =
+        SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
+    if (count <= 0) {
+        return {};
+    }
+    std::wstring held(static_cast<std::size_t>(count) + 1, L'\0');
+    GETTEXTEX how{};
+    how.cb = static_cast<DWORD>(held.size() * sizeof(wchar_t));
+    how.flags = GT_DEFAULT;
+    how.codepage = kUtf16CodePage;
+    const auto copied = SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                                     reinterpret_cast<LPARAM>(held.data()));
+    held.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
+    return held;
+}
+
 }  // namespace
 
 HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
     for (const RichEditClass& candidate : classes) {
-        if (LoadLibraryW(candidate.library) == nullptr) {
+        if (LoadSystemLibrary(candidate.library) == nullptr) {
             continue;
         }
         const HWND editor =
@@ -67,6 +92,7 @@ HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
             SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
         }
         SendMessageW(editor, EM_EXLIMITTEXT, 0, kNoLengthLimit);
+        KeepUserTextExact(editor);
         return editor;
     }
     return nullptr;
@@ -92,24 +118,35 @@ void SetRichEditText(HWND editor, std::wstring_view text) {
 }
 
 std::wstring RichEditText(HWND editor) {
-    if (IsVersionOne(editor)) {
-        return WithNewlines(WindowText(editor));
+    return WithNewlines(TextAsHeld(editor));
+}
+
+std::wstring RichEditSelection(HWND editor) {
+    CHARRANGE selection{};
+    SendMessageW(editor, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const std::wstring held = TextAsHeld(editor);
+    const std::size_t start =
+        std::min<std::size_t>(std::max<LONG>(selection.cpMin, 0), held.size());
+    const std::size_t end =
+        std::clamp<std::size_t>(std::max<LONG>(selection.cpMax, 0), start, held.size());
+    return WithLineEnds(WithNewlines(std::wstring_view(held).substr(start, end - start)), L"\r\n");
+}
+
+bool TypeIntoRichEdit(HWND editor, std::wstring_view typed) {
+    CHARRANGE selection{};
+    SendMessageW(editor, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SETTEXTEX how{ST_SELECTION | ST_KEEPUNDO, kUtf16CodePage};
+    const std::wstring text(typed);
+    if (SendMessageW(editor, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                     reinterpret_cast<LPARAM>(text.c_str())) == 0) {
+        return false;
     }
-    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, kUtf16CodePage};
-    const auto count =
-        SendMessageW(editor, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0);
-    if (count <= 0) {
-        return {};
-    }
-    std::wstring native(static_cast<std::size_t>(count) + 1, L'\0');
-    GETTEXTEX how{};
-    how.cb = static_cast<DWORD>(native.size() * sizeof(wchar_t));
-    how.flags = GT_DEFAULT;
-    how.codepage = kUtf16CodePage;
-    const auto copied = SendMessageW(editor, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
-                                     reinterpret_cast<LPARAM>(native.data()));
-    native.resize(static_cast<std::size_t>(std::max<LRESULT>(copied, 0)));
-    return WithNewlines(native);
+    const LONG end = selection.cpMin + static_cast<LONG>(text.size());
+    CHARRANGE after{end, end};
+    SendMessageW(editor, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&after));
+    SendMessageW(editor, EM_SCROLLCARET, 0, 0);
+    SendMessageW(editor, EM_SETMODIFY, TRUE, 0);
+    return true;
 }
 
 }  // namespace quillmoor::toolkit::win32

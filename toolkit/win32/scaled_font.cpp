@@ -8,13 +8,6 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 
-int SystemDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // GDI follows this hint only where the system lacks the face: a stand-in for a typewriter face
 // then keeps its columns.
 BYTE PitchAndFamilyOf(const std::wstring& family) {

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "toolkit/win32/control_factory.h"
+#include "toolkit/win32/dpi.h"
 #include "toolkit/win32/editor.h"
 #include "toolkit/win32/form_frame.h"
 #include "toolkit/win32/high_contrast.h"
 #include "toolkit/win32/input_messages.h"
 #include "toolkit/win32/list_box.h"
+#include "toolkit/win32/system_library.h"
 #include "toolkit/win32/tab_panel.h"
 #include "toolkit/win32/wide_text.h"
 #include "toolkit/win32/yes_no_box.h"
@@ -15,6 +17,7 @@
 namespace quillmoor::toolkit {
 
 std::unique_ptr<Platform> StartPlatform(Happenings& happenings, std::string& failure) {
+    win32::SearchSystemFolderOnly();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     if (!InitCommonControlsEx(&controls)) {
@@ -48,13 +51,14 @@ void Win32Platform::DescribeProgram(const std::string& /*name*/,
                                     const std::string& /*iconResource*/) {}
 
 NativeId Win32Platform::OpenWindow(Placement outer, const std::u16string& title) {
-    const HWND form = CreateForm(NativeText(title).c_str(), *this);
+    const RECT frame = FirstFrameOf(outer);
+    const HWND form = CreateForm(NativeText(title).c_str(), frame, *this);
     if (form == nullptr) {
         return 0;
     }
-    forms_.insert(form);
-    FrameForm(form, outer);
-    GiveProgramIcon(form);
+    forms_.emplace(form, outer);
+    FrameForm(form, outer, {frame.left, frame.top}, DpiOfWindow(form));
+    GiveProgramIcon(form, DpiOfWindow(form));
     ShowWindow(form, SW_SHOWNORMAL);
     UpdateWindow(form);
     SetForegroundWindow(form);
@@ -65,6 +69,7 @@ NativeId Win32Platform::OpenWindow(Placement outer, const std::u16string& title)
 
 void Win32Platform::CloseWindow(NativeId window) {
     forms_.erase(WindowOf(window));
+    TakeProgramIcon(WindowOf(window));
     DestroyWindow(WindowOf(window));
     ForgetDestroyed();
 }
@@ -218,8 +223,11 @@ NativeId Win32Platform::FocusedObject() const {
     return controls_.contains(focused) || forms_.contains(focused) ? IdOf(focused) : 0;
 }
 
+// At the density of the form the user works in.
 int Win32Platform::DragDistance() const {
-    return std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
+    const HWND foreground = GetForegroundWindow();
+    const int dpi = forms_.contains(foreground) ? DpiOfWindow(foreground) : SystemDpi();
+    return std::max(SystemMetricAt(SM_CXDRAG, dpi), SystemMetricAt(SM_CYDRAG, dpi));
 }
 
 Answer Win32Platform::AskYesNo(const std::u16string& title, const std::u16string& text) {
@@ -239,9 +247,24 @@ void Win32Platform::CloseRequested(HWND form) {
     happenings_.CloseRequested(IdOf(form));
 }
 
+bool Win32Platform::OuterSizeForDpi(HWND form, int dpi, SIZE& size) {
+    const auto found = forms_.find(form);
+    if (found == forms_.end()) {
+        return false;
+    }
+    size = OuterSizeAt(found->second, dpi);
+    return true;
+}
+
+// The suggested place, but the size the layout takes at the new density.
 void Win32Platform::DpiChanged(HWND form, int dpi, const RECT& suggested) {
-    SetWindowPos(form, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (const auto found = forms_.find(form); found != forms_.end()) {
+        FrameForm(form, found->second, {suggested.left, suggested.top}, dpi);
+        GiveProgramIcon(form, dpi);
+    } else {
+        SetWindowPos(form, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     for (const auto& [window, control] : controls_) {
         if (GetAncestor(window, GA_ROOT) == form) {
             control->PlaceForDpi(dpi);

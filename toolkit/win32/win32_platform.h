@@ -6,7 +6,6 @@
 #include <list>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "toolkit/core/platform.h"
@@ -56,6 +55,7 @@ public:
 
 private:
     void CloseRequested(HWND form) override;
+    bool OuterSizeForDpi(HWND form, int dpi, SIZE& size) override;
     void DpiChanged(HWND form, int dpi, const RECT& suggested) override;
     void DesktopColoursChanged() override;
 
@@ -72,7 +72,8 @@ private:
     ScaledFont dialogFont_;
     ScaledFont systemFont_;
     std::list<ScaledFont> fonts_;
-    std::set<HWND> forms_;
+    // Each form with the placement it was laid out for.
+    std::map<HWND, Placement> forms_;
     std::map<HWND, std::unique_ptr<Control>> controls_;
 };
 

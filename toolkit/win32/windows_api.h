@@ -11,6 +11,7 @@
 // Must follow windows.h.
 #include <commctrl.h>
 #include <richedit.h>
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #undef RGB

@@ -59,12 +59,18 @@ Qt::Key QtKey(Key key) {
             return Qt::Key_End;
         case Key::Delete:
             return Qt::Key_Delete;
+        case Key::Insert:
+            return Qt::Key_Insert;
         case Key::Backspace:
             return Qt::Key_Backspace;
         case Key::Space:
             return Qt::Key_Space;
         case Key::SelectAll:
             return Qt::Key_A;
+        case Key::Copy:
+            return Qt::Key_C;
+        case Key::Cut:
+            return Qt::Key_X;
         case Key::J:
             return Qt::Key_J;
         case Key::N:
@@ -254,7 +260,7 @@ void PressKey(Key key, Modifiers modifiers) {
         qt |= Qt::KeypadModifier;
     } else if (key == Key::Backtab) {
         qt |= Qt::ShiftModifier;
-    } else if (key == Key::SelectAll) {
+    } else if (key == Key::SelectAll || key == Key::Copy || key == Key::Cut) {
         qt |= Qt::ControlModifier;
     }
     QTest::keyClick(KeyTarget(), QtKey(key), qt);

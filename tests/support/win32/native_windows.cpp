@@ -62,12 +62,18 @@ KeyStroke StrokeOf(Key key) {
             return {VK_END, kNoModifier, true};
         case Key::Delete:
             return {VK_DELETE, kNoModifier, true};
+        case Key::Insert:
+            return {VK_INSERT, kNoModifier, true};
         case Key::Backspace:
             return {VK_BACK, kNoModifier, false};
         case Key::Space:
             return {VK_SPACE, kNoModifier, false};
         case Key::SelectAll:
             return {'A', kControl, false};
+        case Key::Copy:
+            return {'C', kControl, false};
+        case Key::Cut:
+            return {'X', kControl, false};
         case Key::J:
             return {'J', kNoModifier, false};
         case Key::N:
