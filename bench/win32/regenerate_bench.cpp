@@ -65,7 +65,8 @@ void ClickTab(int index) {
     HandlePendingEvents();
 }
 
-// A top-level twin of the form's editor: its class, style, size and font.
+// A top-level twin of the form's editor: its class, style, size, font and text mode (a rich edit
+// control takes its text as rich text unless told otherwise).
 HWND PlainEditorLike(HWND editor) {
     RECT area;
     GetWindowRect(editor, &area);
@@ -74,6 +75,7 @@ HWND PlainEditorLike(HWND editor) {
     const HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, ClassName(editor).c_str(), L"", style, 0,
                                        0, area.right - area.left, area.bottom - area.top, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(plain, EM_SETTEXTMODE, SendMessageW(editor, EM_GETTEXTMODE, 0, 0), 0);
     SendMessageW(plain, WM_SETFONT, SendMessageW(editor, WM_GETFONT, 0, 0), TRUE);
     return plain;
 }
