@@ -13,13 +13,22 @@ open_shortcut=$3
 state=$4
 version=$5
 
-# A fresh prefix every run, so that nothing a former run left counts.
+# A fresh prefix every run, so that nothing a former run left counts; it is kept after a failure
+# only, to be looked into.
 rm -rf "$state"
 # shellcheck source=../../cmake/wine/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../cmake/wine/common.sh"
 scratch=$(mktemp -d)
 xvfb_pid=
-trap 'wineserver -k 2>/dev/null || true; [[ -z $xvfb_pid ]] || kill "$xvfb_pid"; rm -rf "$scratch"' EXIT
+end() {
+    local status=$?
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+    [[ -z $xvfb_pid ]] || kill "$xvfb_pid"
+    rm -rf "$scratch"
+    ((status != 0)) || rm -rf "$state"
+}
+trap end EXIT
 
 fail() {
     echo "$*" >&2
