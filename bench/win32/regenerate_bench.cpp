@@ -102,12 +102,14 @@ int main(int argc, char** argv) {
     const HWND testObject = NativeOf(GadgetId::CreateTestObject);
     const HWND plain = PlainEditorLike(editor);
 
-    // The editor's text with the test object off and on, for the plain editor to receive.
+    // The editor's text with the test object off and on, for the plain editor to receive as the
+    // editor is given it, its lines ended by CR alone: WM_GETTEXT ends them with CR LF.
     std::array<std::wstring, 2> texts;
     for (const bool on : {false, true}) {
         SendMessageW(testObject, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
         quillmoor::app::Regenerate();
         texts[on ? 1 : 0] = WindowText(editor);
+        std::erase(texts[on ? 1 : 0], L'\n');
     }
     std::vector<double> program;
     std::vector<double> yardstick;
