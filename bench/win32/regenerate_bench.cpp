@@ -1,11 +1,14 @@
-// The time of one panel event's regeneration at 1,000 methods (fill the description from the
-// form, generate, replace the editor's text, repaint) in the Windows build, next to a plain rich
-// edit control of the same class, style, size and font given the same text by WM_SETTEXT.
+// The time of one panel event's regeneration at the number of methods given (fill the
+// description from the form, generate, replace the editor's text, repaint) in the Windows build,
+// next to a plain rich edit control of the same class, style, size and font given the same text
+// by WM_SETTEXT.
+// Usage: win32_regenerate_bench METHODS REPETITIONS
 
 #include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,9 +28,6 @@ namespace tk = quillmoor::toolkit;
 using quillmoor::app::GadgetId;
 using quillmoor::toolkit::win32::ClassName;
 using quillmoor::toolkit::win32::WindowText;
-
-constexpr int kMethods = 1'000;
-constexpr int kRepetitions = 3;
 
 HWND NativeOf(int gadget) {
     return reinterpret_cast<HWND>(tk::RunningCore()->GadgetNative(gadget));
@@ -65,7 +65,8 @@ void ClickTab(int index) {
     HandlePendingEvents();
 }
 
-// A top-level twin of the form's editor: its class, style, size and font.
+// A top-level twin of the form's editor: its class, style, size, font and text mode (a rich edit
+// control takes its text as rich text unless told otherwise).
 HWND PlainEditorLike(HWND editor) {
     RECT area;
     GetWindowRect(editor, &area);
@@ -74,37 +75,46 @@ HWND PlainEditorLike(HWND editor) {
     const HWND plain = CreateWindowExW(WS_EX_CLIENTEDGE, ClassName(editor).c_str(), L"", style, 0,
                                        0, area.right - area.left, area.bottom - area.top, nullptr,
                                        nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(plain, EM_SETTEXTMODE, SendMessageW(editor, EM_GETTEXTMODE, 0, 0), 0);
     SendMessageW(plain, WM_SETFONT, SendMessageW(editor, WM_GETFONT, 0, 0), TRUE);
     return plain;
 }
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int methods = argc == 3 ? std::atoi(argv[1]) : 0;
+    const int repetitions = argc == 3 ? std::atoi(argv[2]) : 0;
+    if (methods < 0 || repetitions <= 0) {
+        std::fputs("usage: win32_regenerate_bench METHODS REPETITIONS\n", stderr);
+        return 2;
+    }
     quillmoor::app::KeepFreedMemoryForReuse();
     if (!tk::InitToolkit() || !quillmoor::app::BuildMainForm()) {
         std::fprintf(stderr, "cannot build the form: %s\n", tk::LastFailure().c_str());
         return 1;
     }
     ClickTab(2);
-    for (int index = 0; index < kMethods; ++index) {
+    for (int index = 0; index < methods; ++index) {
         tk::InsertGadgetItem(GadgetId::Methods, -1, "Method" + std::to_string(index) + ".l(a,b)");
     }
     const HWND editor = NativeOf(GadgetId::Output);
     const HWND testObject = NativeOf(GadgetId::CreateTestObject);
     const HWND plain = PlainEditorLike(editor);
 
-    // The editor's text with the test object off and on, for the plain editor to receive.
+    // The editor's text with the test object off and on, for the plain editor to receive as the
+    // editor is given it, its lines ended by CR alone: WM_GETTEXT ends them with CR LF.
     std::array<std::wstring, 2> texts;
     for (const bool on : {false, true}) {
         SendMessageW(testObject, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
         quillmoor::app::Regenerate();
         texts[on ? 1 : 0] = WindowText(editor);
+        std::erase(texts[on ? 1 : 0], L'\n');
     }
     std::vector<double> program;
     std::vector<double> yardstick;
     std::vector<double> ratios;
-    for (int repetition = 0; repetition < kRepetitions; ++repetition) {
+    for (int repetition = 0; repetition < repetitions; ++repetition) {
         // Toggling the test object changes the text, as a user's edit between two panel events
         // would.
         const bool on = repetition % 2 == 0;
@@ -129,7 +139,7 @@ int main() {
     std::printf(
         "regeneration at %d methods: program %.3f ms, plain rich edit %.3f ms, "
         "ratio %.2f (medians of %d)\n",
-        kMethods, Median(program), Median(yardstick), Median(ratios), kRepetitions);
+        methods, Median(program), Median(yardstick), Median(ratios), repetitions);
     DestroyWindow(plain);
     tk::EndToolkit();
     return 0;

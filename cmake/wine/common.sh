@@ -35,7 +35,8 @@ export WINEPREFIX=$state/prefix
 export WINEDEBUG=-all
 # Debian's Wine comes without Mono and Gecko; not asking for them keeps the first boot quiet.
 # Without its debugger a program that crashes ends at once rather than waiting for a user.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+# Without its menu builder a shortcut made under Wine puts no entry into the host's menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d;winemenubuilder.exe=d"
 wine=$(command -v wine64 || command -v wine)
 session=$state/session
 
