@@ -73,3 +73,13 @@ join_session() {
     [[ -r $session ]] && read -r display pid <"$session" && kill -0 "$pid" 2>/dev/null || return 1
     export DISPLAY=$display
 }
+
+# Starts HOLDER, which keeps Wine's desktop open, and waits until the desktop is up. Whichever
+# program opens the desktop hands its output on to it; a test program that came first would have
+# its output held open, and CTest would wait for it until the Wine server ends.
+hold_desktop() {
+    local ready
+    exec {ready}< <(exec "$wine" "$1" </dev/null 2>/dev/null)
+    read -r -t 30 -u "$ready" _ || echo "the desktop holder did not report" >&2
+    exec {ready}<&-
+}
