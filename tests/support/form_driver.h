@@ -243,6 +243,9 @@ AccessibleRole AccessibleRoleOf(int gadget);
 std::string WindowAccessibleName(int window);
 AccessibleRole WindowAccessibleRole(int window);
 
+// A list's items as the list shows them, in UTF-8.
+std::vector<std::string> ShownItems(int list);
+
 // A list's items, as the toolkit reads them.
 inline std::vector<std::string> Items(int list) {
     std::vector<std::string> items;

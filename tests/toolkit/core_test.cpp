@@ -210,6 +210,18 @@ TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
     EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
 }
 
+TEST_F(CoreTest, AnItemTheListRefusesIsNotReadBack) {
+    core_.InsertGadgetItem(kList, -1, "b");
+    fake_->refuse = true;
+    core_.InsertGadgetItem(kList, 0, "refused");
+    fake_->refuse = false;
+    core_.InsertGadgetItem(kList, 0, "a");
+    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
+    EXPECT_EQ(core_.ReadGadgetItemText(kList, 0), "a");
+    EXPECT_EQ(core_.ReadGadgetItemText(kList, 1), "b");
+    EXPECT_EQ(fake_->items[Native(kList)], (std::vector<std::u16string>{u"a", u"b"}));
+}
+
 TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     struct Case {
         int gadget;

@@ -47,18 +47,16 @@ public:
     void ShowPage(NativeId page, bool shown) override {
         pageCalls.push_back((shown ? "+" : "-") + std::to_string(page));
     }
-    void InsertItem(NativeId list, int index, const std::u16string& text) override {
+    bool InsertItem(NativeId list, int index, const std::u16string& text) override {
+        if (refuse) {
+            return false;
+        }
         items[list].insert(items[list].begin() + index, text);
         echo(list);
+        return true;
     }
     void RemoveItem(NativeId list, int index) override {
         items[list].erase(items[list].begin() + index);
-    }
-    int ItemCount(NativeId list) const override {
-        return items.contains(list) ? static_cast<int>(items.at(list).size()) : 0;
-    }
-    std::u16string ItemText(NativeId list, int index) const override {
-        return items.at(list).at(static_cast<std::size_t>(index));
     }
     void ClearSelection(NativeId list) override { states[list] = -1; }
     void SetText(NativeId gadget, const std::u16string& text) override {

@@ -13,7 +13,12 @@ protected:
         ASSERT_NE(CreateListGadget(kList, 0, 0, 200, 100), 0);
     }
 
-    static std::vector<std::string> Items() { return test::Items(kList); }
+    // The toolkit reads its items back from what it gave the list: the list must show the same.
+    static std::vector<std::string> Items() {
+        const std::vector<std::string> items = test::Items(kList);
+        EXPECT_EQ(test::ShownItems(kList), items);
+        return items;
+    }
 };
 
 TEST_F(ListItems, AnEmptyListHasNoSelectionAndDeletesNothing) {

@@ -38,6 +38,7 @@ struct GadgetRecord {
     NativeId shownPage = 0;       // a tab panel's selected page
     std::optional<std::pair<int, int>> pressPoint;  // a list box's recorded left press
     std::optional<std::string> writtenText;         // an editor's text as last written
+    std::vector<std::string> items;                 // a list box's items, as the caller gave them
     GadgetColours colours;                          // as the caller set them
 };
 

@@ -107,21 +107,23 @@ void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
         }
         platform_->ShowPage(page, page == panel->shownPage);
         containers_.ReplaceCurrent(Container{panel->window, page, gadget, false});
-    } else if (const GadgetRecord* list = Find(gadget, GadgetKind::List)) {
-        if (const auto index = InsertionIndex(position, platform_->ItemCount(list->native))) {
-            platform_->InsertItem(list->native, *index, Utf16OfWindows1252(text));
+    } else if (GadgetRecord* list = Find(gadget, GadgetKind::List)) {
+        const auto index = InsertionIndex(position, static_cast<int>(list->items.size()));
+        if (index && platform_->InsertItem(list->native, *index, Utf16OfWindows1252(text))) {
+            list->items.insert(list->items.begin() + *index, text);
         }
     }
 }
 
 void Core::DeleteGadgetItem(int gadget, int index) {
-    const GadgetRecord* list = Find(gadget, GadgetKind::List);
-    if (list == nullptr || index < 0 || index >= platform_->ItemCount(list->native)) {
+    GadgetRecord* list = Find(gadget, GadgetKind::List);
+    if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) {
         return;
     }
     const Silence silence(*this);
     const int selected = platform_->State(list->native);
     platform_->RemoveItem(list->native, index);
+    list->items.erase(list->items.begin() + index);
     // Only a selection on another item survives, so that a second delete removes nothing the
     // user did not choose; a platform may have moved the selection while removing.
     if (selected < 0 || selected == index) {
@@ -131,15 +133,15 @@ void Core::DeleteGadgetItem(int gadget, int index) {
 
 int Core::GadgetItemCount(int gadget) const {
     const GadgetRecord* list = Find(gadget, GadgetKind::List);
-    return list == nullptr ? 0 : platform_->ItemCount(list->native);
+    return list == nullptr ? 0 : static_cast<int>(list->items.size());
 }
 
 std::string Core::ReadGadgetItemText(int gadget, int index) const {
     const GadgetRecord* list = Find(gadget, GadgetKind::List);
-    if (list == nullptr || index < 0 || index >= platform_->ItemCount(list->native)) {
+    if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) {
         return {};
     }
-    return Windows1252OfUtf16(platform_->ItemText(list->native, index));
+    return list->items[static_cast<std::size_t>(index)];
 }
 
 std::string Core::ReadGadgetText(int gadget) const {

@@ -67,10 +67,11 @@ public:
     // panel's display area.
     virtual void ShowPage(NativeId page, bool shown) = 0;
 
-    virtual void InsertItem(NativeId list, int index, const std::u16string& text) = 0;
+    // False when the list could not take the item. The core keeps the items it gave a list
+    // and reads them back from there: every item text passes through a list unchanged, and a
+    // read that asked the list would cost a round trip per item.
+    virtual bool InsertItem(NativeId list, int index, const std::u16string& text) = 0;
     virtual void RemoveItem(NativeId list, int index) = 0;
-    virtual int ItemCount(NativeId list) const = 0;
-    virtual std::u16string ItemText(NativeId list, int index) const = 0;
     // Leaves no item selected, and none that a later removal would select in its place.
     virtual void ClearSelection(NativeId list) = 0;
 

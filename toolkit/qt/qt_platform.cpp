@@ -116,20 +116,13 @@ void QtPlatform::ShowPage(NativeId page, bool shown) {
     WidgetOf(page)->setEnabled(shown);
 }
 
-void QtPlatform::InsertItem(NativeId list, int index, const std::u16string& text) {
+bool QtPlatform::InsertItem(NativeId list, int index, const std::u16string& text) {
     As<QListWidget>(list)->insertItem(index, ToQString(text));
+    return true;
 }
 
 void QtPlatform::RemoveItem(NativeId list, int index) {
     delete As<QListWidget>(list)->takeItem(index);
-}
-
-int QtPlatform::ItemCount(NativeId list) const {
-    return As<QListWidget>(list)->count();
-}
-
-std::u16string QtPlatform::ItemText(NativeId list, int index) const {
-    return FromQString(As<QListWidget>(list)->item(index)->text());
 }
 
 // The current item goes too: a single-selection list selects the neighbour of its current item

@@ -26,10 +26,8 @@ public:
     void DestroyGadget(NativeId gadget) override;
     NativeId InsertTab(NativeId panel, int index, const std::u16string& caption) override;
     void ShowPage(NativeId page, bool shown) override;
-    void InsertItem(NativeId list, int index, const std::u16string& text) override;
+    bool InsertItem(NativeId list, int index, const std::u16string& text) override;
     void RemoveItem(NativeId list, int index) override;
-    int ItemCount(NativeId list) const override;
-    std::u16string ItemText(NativeId list, int index) const override;
     void ClearSelection(NativeId list) override;
     void SetText(NativeId gadget, const std::u16string& text) override;
     std::u16string Text(NativeId gadget) const override;

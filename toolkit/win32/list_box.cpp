@@ -30,28 +30,14 @@ int ListBox::State() const {
     return static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0));
 }
 
-void ListBox::InsertItem(int index, const std::wstring& text) {
-    SendMessageW(Window(), LB_INSERTSTRING, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.c_str()));
+// LB_ERRSPACE and LB_ERR are both negative.
+bool ListBox::InsertItem(int index, const std::wstring& text) {
+    return SendMessageW(Window(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                        reinterpret_cast<LPARAM>(text.c_str())) >= 0;
 }
 
 void ListBox::RemoveItem(int index) {
     SendMessageW(Window(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-
-int ListBox::ItemCount() const {
-    return static_cast<int>(SendMessageW(Window(), LB_GETCOUNT, 0, 0));
-}
-
-std::wstring ListBox::ItemText(int index) const {
-    const auto length = SendMessageW(Window(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-    item.resize(static_cast<std::size_t>(SendMessageW(
-        Window(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item.data()))));
-    return item;
 }
 
 void ListBox::ClearSelection() {

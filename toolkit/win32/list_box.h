@@ -15,10 +15,8 @@ public:
     // The selected index, -1 for none.
     int State() const override;
 
-    void InsertItem(int index, const std::wstring& text);
+    bool InsertItem(int index, const std::wstring& text);
     void RemoveItem(int index);
-    int ItemCount() const;
-    std::wstring ItemText(int index) const;
     // Leaves no item selected.
     void ClearSelection();
 

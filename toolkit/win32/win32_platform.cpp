@@ -99,26 +99,15 @@ void Win32Platform::ShowPage(NativeId page, bool shown) {
     win32::ShowPage(WindowOf(page), shown);
 }
 
-void Win32Platform::InsertItem(NativeId list, int index, const std::u16string& text) {
-    if (auto* items = ControlAt<ListBox>(list)) {
-        items->InsertItem(index, NativeText(text));
-    }
+bool Win32Platform::InsertItem(NativeId list, int index, const std::u16string& text) {
+    auto* items = ControlAt<ListBox>(list);
+    return items != nullptr && items->InsertItem(index, NativeText(text));
 }
 
 void Win32Platform::RemoveItem(NativeId list, int index) {
     if (auto* items = ControlAt<ListBox>(list)) {
         items->RemoveItem(index);
     }
-}
-
-int Win32Platform::ItemCount(NativeId list) const {
-    const auto* items = ControlAt<ListBox>(list);
-    return items == nullptr ? 0 : items->ItemCount();
-}
-
-std::u16string Win32Platform::ItemText(NativeId list, int index) const {
-    const auto* items = ControlAt<ListBox>(list);
-    return items == nullptr ? std::u16string() : ToolkitText(items->ItemText(index));
 }
 
 void Win32Platform::ClearSelection(NativeId list) {

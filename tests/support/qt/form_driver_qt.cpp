@@ -396,6 +396,15 @@ std::vector<std::string> TabCaptions(int panel) {
     return captions;
 }
 
+std::vector<std::string> ShownItems(int list) {
+    std::vector<std::string> items;
+    const QListWidget* widget = ListWidget(list);
+    for (int row = 0; row < widget->count(); ++row) {
+        items.push_back(Utf8(widget->item(row)->text()));
+    }
+    return items;
+}
+
 std::string ShownText(int gadget) {
     const QWidget* widget = GadgetWidget(gadget);
     if (const auto* editor = qobject_cast<const QPlainTextEdit*>(widget)) {

@@ -102,6 +102,20 @@ std::string WindowTitle(int window) {
     return Utf8(WindowText(FormWindow(window)));
 }
 
+std::vector<std::string> ShownItems(int list) {
+    const HWND box = GadgetWindow(list);
+    std::vector<std::string> items;
+    const auto count = SendMessageW(box, LB_GETCOUNT, 0, 0);
+    for (WPARAM index = 0; static_cast<LRESULT>(index) < count; ++index) {
+        std::wstring item(static_cast<std::size_t>(SendMessageW(box, LB_GETTEXTLEN, index, 0)) + 1,
+                          L'\0');
+        item.resize(static_cast<std::size_t>(
+            SendMessageW(box, LB_GETTEXT, index, reinterpret_cast<LPARAM>(item.data()))));
+        items.push_back(Utf8(item));
+    }
+    return items;
+}
+
 std::vector<std::string> TabCaptions(int panel) {
     const HWND tabs = GadgetWindow(panel);
     std::vector<std::string> captions;
