@@ -161,7 +161,7 @@ LRESULT CALLBACK FitProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam,
 }  // namespace
 
 void KeepCaptionWhole(HWND field) {
-    if ((GetWindowLongW(field, GWL_STYLE) & ES_READONLY) == 0) {
+    if (!IsReadOnly(field)) {
         return;
     }
     auto* fit = new Fit{reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0))};

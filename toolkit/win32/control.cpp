@@ -63,10 +63,10 @@ LRESULT Control::OnNotify(const NMHDR& /*header*/) {
 // DefWindowProc has put the system's pair on the context and answered its brush: a colour of
 // ours takes the place of its half of the pair, the brush going with the background.
 LRESULT Control::AnswerColourRequest(HDC context, LRESULT defaultBrush) const {
-    if (text_ != -1) {
+    if (text_ != kDefaultColour) {
         SetTextColor(context, static_cast<COLORREF>(text_));
     }
-    if (background_ == -1) {
+    if (background_ == kDefaultColour) {
         return defaultBrush;
     }
     SetBkColor(context, static_cast<COLORREF>(background_));
@@ -109,8 +109,9 @@ void Control::ShowColour(ColourType changed) {
         return;
     }
     const HBRUSH replaced = backgroundBrush_;
-    backgroundBrush_ =
-        background_ != -1 ? CreateSolidBrush(static_cast<COLORREF>(background_)) : nullptr;
+    backgroundBrush_ = background_ != kDefaultColour
+                           ? CreateSolidBrush(static_cast<COLORREF>(background_))
+                           : nullptr;
     if (replaced != nullptr) {
         DeleteObject(replaced);
     }

@@ -65,8 +65,8 @@ private:
     Happenings& happenings_;
     ScaledFont* font_;
     std::wstring accessibleName_;
-    Colour text_ = -1;
-    Colour background_ = -1;
+    Colour text_ = kDefaultColour;
+    Colour background_ = kDefaultColour;
     HBRUSH backgroundBrush_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -30,7 +31,7 @@ LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // comes next: a rich edit that breaks lines on it (Windows' may; Wine's does not) would break
     // the line a second time.
     if (message == WM_KEYDOWN && wParam == VK_RETURN && GetKeyState(VK_SHIFT) < 0 &&
-        (GetWindowLongW(Window(), GWL_STYLE) & ES_READONLY) == 0) {
+        !IsReadOnly(Window())) {
         SendMessageW(Window(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
         shiftReturnCharComing_ = true;
         return 0;
@@ -55,13 +56,13 @@ void Editor::ShowColour(ColourType /*changed*/) {
 void Editor::ApplyColours() const {
     const Colour text = TextColour();
     const Colour background = BackgroundColour();
-    SendMessageW(Window(), EM_SETBKGNDCOLOR, background == -1 ? 1 : 0,
-                 static_cast<LPARAM>(background == -1 ? 0 : background));
+    SendMessageW(Window(), EM_SETBKGNDCOLOR, background == kDefaultColour ? 1 : 0,
+                 static_cast<LPARAM>(background == kDefaultColour ? 0 : background));
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
-    format.dwEffects = text == -1 ? CFE_AUTOCOLOR : 0;
-    format.crTextColor = static_cast<COLORREF>(text == -1 ? 0 : text);
+    format.dwEffects = text == kDefaultColour ? CFE_AUTOCOLOR : 0;
+    format.crTextColor = static_cast<COLORREF>(text == kDefaultColour ? 0 : text);
     SendMessageW(Window(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageW(Window(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }

@@ -4,6 +4,7 @@
 
 #include "toolkit/win32/clipboard_text.h"
 #include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/window_text.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -38,10 +39,6 @@ ClipboardKey ClipboardKeyOf(WPARAM key) {
         return ClipboardKey::Cut;
     }
     return ClipboardKey::None;
-}
-
-bool IsReadOnly(HWND editor) {
-    return (GetWindowLongW(editor, GWL_STYLE) & ES_READONLY) != 0;
 }
 
 // An empty selection leaves the clipboard as it was, as in an edit control.

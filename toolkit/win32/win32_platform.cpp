@@ -12,6 +12,7 @@
 #include "toolkit/win32/system_library.h"
 #include "toolkit/win32/tab_panel.h"
 #include "toolkit/win32/wide_text.h"
+#include "toolkit/win32/window_text.h"
 #include "toolkit/win32/yes_no_box.h"
 
 namespace quillmoor::toolkit {
@@ -128,7 +129,7 @@ std::u16string Win32Platform::Text(NativeId gadget) const {
 }
 
 bool Win32Platform::ReadOnly(NativeId gadget) const {
-    return (GetWindowLongW(WindowOf(gadget), GWL_STYLE) & ES_READONLY) != 0;
+    return IsReadOnly(WindowOf(gadget));
 }
 
 bool Win32Platform::EditedSinceSet(NativeId editor) const {

@@ -18,4 +18,8 @@ std::wstring ClassName(HWND window) {
                              GetClassNameW(window, name.data(), static_cast<int>(name.size())))};
 }
 
+bool IsReadOnly(HWND control) {
+    return (GetWindowLongW(control, GWL_STYLE) & ES_READONLY) != 0;
+}
+
 }  // namespace quillmoor::toolkit::win32

@@ -1,7 +1,8 @@
 #pragma once
 
-// What Windows tells about any window as a string: its text and the name of its class. For the
-// realisation, and for the tests and benchmarks that read its windows back.
+// What Windows tells about any window: its text, the name of its class, and whether an edit or
+// rich edit control takes typing. For the realisation, and for the tests and benchmarks that
+// read its windows back.
 
 #include <string>
 
@@ -13,5 +14,7 @@ namespace quillmoor::toolkit::win32 {
 std::wstring WindowText(HWND window);
 // The name its class was registered under, as Windows spells it.
 std::wstring ClassName(HWND window);
+// Whether an edit or rich edit control has the style ES_READONLY.
+bool IsReadOnly(HWND control);
 
 }  // namespace quillmoor::toolkit::win32
