@@ -24,8 +24,6 @@
 
 #include "toolkit/toolkit.h"
 
-extern char** environ;
-
 namespace quillmoor::toolkit::qt {
 namespace {
 
@@ -255,24 +253,7 @@ TEST(DisplayProbe, ChildStartsWithoutDisplay) {
 // all its checks passed, not by a signal such as Qt's abort.
 void ExpectCleanFailureIn(Environment changes) {
     changes.insert_or_assign("QUILLMOOR_PROBE_CHILD", "1");
-    changes = Only(changes);
-    std::vector<std::string> variables;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        const std::string entry(*variable);
-        if (!changes.contains(entry.substr(0, entry.find('=')))) {
-            variables.push_back(entry);
-        }
-    }
-    for (const auto& [name, value] : changes) {
-        if (value) {
-            variables.push_back(name + "=" + *value);
-        }
-    }
-    std::vector<char*> childEnvironment;
-    for (std::string& variable : variables) {
-        childEnvironment.push_back(variable.data());
-    }
-    childEnvironment.push_back(nullptr);
+    const EnvironmentFor environment(Only(changes));
     std::array<char*, 3> arguments = {
         const_cast<char*>("display_probe_child"),
         const_cast<char*>("--gtest_filter=DisplayProbe.ChildStartsWithoutDisplay"), nullptr};
@@ -280,7 +261,7 @@ void ExpectCleanFailureIn(Environment changes) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        execve("/proc/self/exe", arguments.data(), childEnvironment.data());
+        execv("/proc/self/exe", arguments.data());
         _exit(127);
     }
     int status = 0;

@@ -58,6 +58,18 @@ protected:
         return events;
     }
 
+    // Where Tab from the panel's tab row goes: the first gadget of the page shown.
+    int TabFromPanel() {
+        fake_->focused = Native(kPanel);
+        core_.KeyPressed(Native(kPanel), kKeyTab);
+        return core_.FocusedGadget();
+    }
+
+    GadgetColours Shown(int gadget) {
+        return {fake_->colours[{Native(gadget), ColourType::Text}],
+                fake_->colours[{Native(gadget), ColourType::Background}]};
+    }
+
     static Event Gadget(int gadget, Type type) {
         return {EventKind::Gadget, gadget, type, kWindow};
     }
@@ -193,9 +205,7 @@ TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
     EXPECT_TRUE(Drain().empty());
-    fake_->focused = panel;
-    core_.KeyPressed(panel, kKeyTab);
-    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+    EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
 TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
@@ -205,9 +215,7 @@ TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
     fake_->refuse = false;
     core_.TabChanging(panel);
     core_.TabChanged(panel, 1);
-    fake_->focused = panel;
-    core_.KeyPressed(panel, kKeyTab);
-    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+    EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
 TEST_F(CoreTest, AnItemTheListRefusesIsNotReadBack) {
@@ -276,9 +284,7 @@ TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
 
     core_.TabChanging(Native(kPanel));
     core_.TabChanged(Native(kPanel), 1);
-    fake_->focused = Native(kPanel);
-    core_.KeyPressed(Native(kPanel), kKeyTab);
-    EXPECT_EQ(core_.FocusedGadget(), kHiddenField);
+    EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
 TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
@@ -421,10 +427,6 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
          {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
     };
-    const auto shown = [this](int gadget) {
-        return GadgetColours{fake_->colours[{Native(gadget), ColourType::Text}],
-                             fake_->colours[{Native(gadget), ColourType::Background}]};
-    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake_->desktopText = c.desktopText;
@@ -432,7 +434,7 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         for (const int gadget : {kField, kList, kEditor}) {
             core_.SetGadgetColour(gadget, ColourType::Text, c.set.text);
             core_.SetGadgetColour(gadget, ColourType::Background, c.set.background);
-            EXPECT_EQ(shown(gadget), c.shown) << "gadget " << gadget;
+            EXPECT_EQ(Shown(gadget), c.shown) << "gadget " << gadget;
         }
     }
 }
@@ -441,10 +443,6 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
 // what it is to show under the desktop's new colours, and the others nothing.
 TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
     core_.SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
-    const auto shown = [this] {
-        return GadgetColours{fake_->colours[{Native(kField), ColourType::Text}],
-                             fake_->colours[{Native(kField), ColourType::Background}]};
-    };
     const struct {
         Colour desktopText;
         bool highContrast;
@@ -458,7 +456,7 @@ TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
         fake_->desktopText = step.desktopText;
         fake_->highContrast = step.highContrast;
         core_.DesktopColoursChanged();
-        EXPECT_EQ(shown(), step.shown);
+        EXPECT_EQ(Shown(kField), step.shown);
     }
     EXPECT_FALSE(fake_->colours.contains({Native(kButton), ColourType::Text}));
 }

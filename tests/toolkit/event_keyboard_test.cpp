@@ -12,32 +12,35 @@ TEST_F(EventFormTest, NothingIsPendingRightAfterBuilding) {
     EXPECT_EQ(ReadGadgetText(kEditor), "");
 }
 
+// The keypad's Enter is Return too.
 TEST_F(EventFormTest, ReturnIsTheMenuEventOnlyWithoutModifiers) {
     Activate();
     const int gadgets[] = {kPanel, kField, kReadOnlyField, kList, kCheck, kButton, kEditor};
     const test::Modifiers modifiers[] = {test::kNoModifier, test::kShift, test::kControl,
                                          test::kAlt};
-    for (const int gadget : gadgets) {
-        for (const test::Modifiers modifier : modifiers) {
-            SCOPED_TRACE("gadget " + std::to_string(gadget) + ", modifiers " +
-                         std::to_string(modifier));
-            FocusGadget(gadget);
-            Drain();
-            const test::KeyPressCounter counter(gadget, Key::Return);
-            const int ticked = ReadGadgetState(kCheck);
-            test::PressKey(Key::Return, modifier);
-            const std::vector<Event> events = Drain();
-            if (modifier == test::kNoModifier) {
-                EXPECT_EQ(events, std::vector<Event>{MenuEvent(kReturnEvent)});
-                EXPECT_EQ(counter.Presses(), 0);
-            } else {
-                EXPECT_TRUE(events.empty()) << ::testing::PrintToString(events);
-                EXPECT_EQ(counter.Presses(), 1);
+    for (const Key key : {Key::Return, Key::KeypadEnter}) {
+        for (const int gadget : gadgets) {
+            for (const test::Modifiers modifier : modifiers) {
+                SCOPED_TRACE((key == Key::Return ? "Return in gadget " : "Enter in gadget ") +
+                             std::to_string(gadget) + ", modifiers " + std::to_string(modifier));
+                FocusGadget(gadget);
+                Drain();
+                const test::KeyPressCounter counter(gadget, key);
+                const int ticked = ReadGadgetState(kCheck);
+                test::PressKey(key, modifier);
+                const std::vector<Event> events = Drain();
+                if (modifier == test::kNoModifier) {
+                    EXPECT_EQ(events, std::vector<Event>{MenuEvent(kReturnEvent)});
+                    EXPECT_EQ(counter.Presses(), 0);
+                } else {
+                    EXPECT_TRUE(events.empty()) << ::testing::PrintToString(events);
+                    EXPECT_EQ(counter.Presses(), 1);
+                }
+                EXPECT_EQ(ReadGadgetText(kField), "");
+                EXPECT_EQ(ReadGadgetState(kCheck), ticked);
+                EXPECT_EQ(FocusedGadget(), gadget);
+                WriteGadgetText(kEditor, "");
             }
-            EXPECT_EQ(ReadGadgetText(kField), "");
-            EXPECT_EQ(ReadGadgetState(kCheck), ticked);
-            EXPECT_EQ(FocusedGadget(), gadget);
-            WriteGadgetText(kEditor, "");
         }
     }
 }
@@ -52,16 +55,6 @@ TEST_F(EventFormTest, ModifiedReturnInTheEditorBreaksTheLine) {
     test::TypeText(U"c");
     EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
     EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(kReturnEvent)});
-}
-
-TEST_F(EventFormTest, KeypadEnterIsReturn) {
-    Activate();
-    FocusGadget(kField);
-    Drain();
-    test::PressKey(Key::KeypadEnter);
-    EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(kReturnEvent)});
-    test::PressKey(Key::KeypadEnter, test::kShift);
-    EXPECT_TRUE(Drain().empty());
 }
 
 TEST_F(EventFormTest, RebindingReturnChangesTheEventNumber) {

@@ -11,6 +11,7 @@ namespace quillmoor::toolkit::win32 {
 namespace {
 
 using app::GadgetId;
+using test::GadgetWindow;
 
 struct NativeRow {
     int gadget;
@@ -46,7 +47,7 @@ using MainFormWin32 = Win32FormTest;
 TEST_F(MainFormWin32, BuildsEveryWidgetAsItsNativeControl) {
     for (const NativeRow& row : kNativeRows) {
         SCOPED_TRACE(row.gadget);
-        const HWND control = NativeOf(row.gadget);
+        const HWND control = GadgetWindow(row.gadget);
         ASSERT_TRUE(IsWindow(control));
         EXPECT_EQ(ClassName(control), row.className);
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & row.style, row.style);
@@ -61,19 +62,19 @@ TEST_F(MainFormWin32, WindowHasACaptionAndCloseBoxButNoSizingFrame) {
 }
 
 TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
-    const HWND first = GetParent(NativeOf(GadgetId::ClassName));
-    const HWND second = GetParent(NativeOf(GadgetId::Methods));
-    const HWND third = GetParent(NativeOf(GadgetId::Output));
+    const HWND first = GetParent(GadgetWindow(GadgetId::ClassName));
+    const HWND second = GetParent(GadgetWindow(GadgetId::Methods));
+    const HWND third = GetParent(GadgetWindow(GadgetId::Output));
     EXPECT_TRUE(IsWindowVisible(first) && IsWindowEnabled(first));
     for (const HWND hidden : {second, third}) {
         EXPECT_FALSE(IsWindowVisible(hidden) || IsWindowEnabled(hidden));
     }
     RECT display;
-    GetClientRect(NativeOf(GadgetId::Panel), &display);
-    TabCtrl_AdjustRect(NativeOf(GadgetId::Panel), FALSE, &display);
+    GetClientRect(GadgetWindow(GadgetId::Panel), &display);
+    TabCtrl_AdjustRect(GadgetWindow(GadgetId::Panel), FALSE, &display);
     RECT page;
     GetWindowRect(first, &page);
-    MapWindowPoints(nullptr, NativeOf(GadgetId::Panel), reinterpret_cast<POINT*>(&page), 2);
+    MapWindowPoints(nullptr, GadgetWindow(GadgetId::Panel), reinterpret_cast<POINT*>(&page), 2);
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
@@ -82,7 +83,7 @@ TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
 TEST_F(MainFormWin32, PagesShowTheTabTexture) {
     for (const int gadget : {GadgetId::ClassName, GadgetId::Methods, GadgetId::Output}) {
         SCOPED_TRACE(gadget);
-        EXPECT_TRUE(IsThemeDialogTextureEnabled(GetParent(NativeOf(gadget))));
+        EXPECT_TRUE(IsThemeDialogTextureEnabled(GetParent(GadgetWindow(gadget))));
     }
 }
 
@@ -92,9 +93,9 @@ std::vector<RECT> Layout() {
     std::vector<RECT> rects;
     for (const NativeRow& row : kNativeRows) {
         RECT rect;
-        GetWindowRect(NativeOf(row.gadget), &rect);
-        MapWindowPoints(nullptr, GetParent(NativeOf(row.gadget)), reinterpret_cast<POINT*>(&rect),
-                        2);
+        GetWindowRect(GadgetWindow(row.gadget), &rect);
+        MapWindowPoints(nullptr, GetParent(GadgetWindow(row.gadget)),
+                        reinterpret_cast<POINT*>(&rect), 2);
         rects.push_back(rect);
     }
     return rects;
@@ -121,12 +122,6 @@ const DensityRow* RowOf(int dpi) {
         }
     }
     return nullptr;
-}
-
-SIZE ClientSize() {
-    RECT client;
-    GetClientRect(MainWindow(), &client);
-    return {client.right, client.bottom};
 }
 
 int IconSide(WPARAM which) {
@@ -164,7 +159,7 @@ SIZE ChangeDensity(int from, int to) {
 // The whole text lies left of the last column: a caret behind it on that column would scroll
 // the field.
 bool ShowsWholeTextAndCaret(int gadget) {
-    const HWND field = NativeOf(gadget);
+    const HWND field = GadgetWindow(gadget);
     const std::wstring text = WindowText(field);
     const HDC context = GetDC(field);
     SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
@@ -176,16 +171,31 @@ bool ShowsWholeTextAndCaret(int gadget) {
     return extent.cx < room.right - room.left;
 }
 
-constexpr int kDensitySteps[] = {144, 192, kLayoutDpi};
+// The client area and icons of the density's row, and every caption whole.
+void ExpectLaidOutAt(int dpi) {
+    const DensityRow* row = RowOf(dpi);
+    ASSERT_NE(row, nullptr) << dpi << " dpi";
+    const test::Rect client = test::WindowClientArea(app::kMainWindow);
+    EXPECT_EQ(client.width, row->client.cx);
+    EXPECT_EQ(client.height, row->client.cy);
+    EXPECT_EQ(IconSide(ICON_BIG), row->bigIcon);
+    EXPECT_EQ(IconSide(ICON_SMALL), row->smallIcon);
+    for (const NativeRow& caption : kNativeRows) {
+        if ((caption.style & ES_READONLY) != 0) {
+            SCOPED_TRACE(caption.gadget);
+            EXPECT_TRUE(ShowsWholeTextAndCaret(caption.gadget));
+        }
+    }
+}
 
 // From the layout's density to one and a half and twice that and back, the form is laid out
-// to scale, its client area exactly so whatever size Windows suggests, with icons of the
-// density's size.
+// to scale, its client area exactly so whatever size Windows suggests. Wine's dialog font is
+// wider than the one the form was laid out with; the captions still show their whole texts.
 TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
     const std::vector<RECT> before = Layout();
     std::vector<RECT> doubled;
     int dpi = kLayoutDpi;
-    for (const int next : kDensitySteps) {
+    for (const int next : {144, 192, kLayoutDpi}) {
         SCOPED_TRACE(next);
         const SIZE answered = ChangeDensity(dpi, next);
         dpi = next;
@@ -193,10 +203,7 @@ TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
         const RECT outer = OuterRectOf({0, 0, client.cx, client.cy}, kFormStyle, kFormExStyle, dpi);
         EXPECT_EQ(answered.cx, outer.right - outer.left);
         EXPECT_EQ(answered.cy, outer.bottom - outer.top);
-        EXPECT_EQ(ClientSize().cx, client.cx);
-        EXPECT_EQ(ClientSize().cy, client.cy);
-        EXPECT_EQ(IconSide(ICON_BIG), RowOf(dpi)->bigIcon);
-        EXPECT_EQ(IconSide(ICON_SMALL), RowOf(dpi)->smallIcon);
+        ExpectLaidOutAt(dpi);
         if (dpi == 2 * kLayoutDpi) {
             doubled = Layout();
         }
@@ -213,51 +220,21 @@ TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
 }
 
 // Started on a desktop of another density (the test runs again at 144 dpi, the common laptop's
-// 150 %), the form is laid out to scale from the start: its client area, its icons, the face
-// it loads, and every caption whole.
+// 150 %), the form is laid out to scale from the start, in the face it loads.
 TEST_F(MainFormWin32, StartsAtTheDesktopsDensity) {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const DensityRow* row = RowOf(dpi);
-    ASSERT_NE(row, nullptr) << dpi << " dpi";
-    EXPECT_EQ(ClientSize().cx, row->client.cx);
-    EXPECT_EQ(ClientSize().cy, row->client.cy);
-    EXPECT_EQ(IconSide(ICON_BIG), row->bigIcon);
-    EXPECT_EQ(IconSide(ICON_SMALL), row->smallIcon);
+    ExpectLaidOutAt(dpi);
     constexpr int kLoadedPoints = 10;
     EXPECT_EQ(test::FontPixelHeight(GadgetId::MethodEntry), MulDiv(kLoadedPoints, dpi, 72));
-    for (const NativeRow& caption : kNativeRows) {
-        if ((caption.style & ES_READONLY) != 0) {
-            SCOPED_TRACE(caption.gadget);
-            EXPECT_TRUE(ShowsWholeTextAndCaret(caption.gadget));
-        }
-    }
-}
-
-// Wine's dialog font is wider than the one the form was laid out with; its captions still show
-// their whole texts, at the layout's density and at twice that.
-TEST_F(MainFormWin32, EveryCaptionShowsItsWholeTextAtEitherDensity) {
-    int dpi = kLayoutDpi;
-    for (const int next : {kLayoutDpi, 2 * kLayoutDpi}) {
-        SCOPED_TRACE(next);
-        ChangeDensity(dpi, next);
-        dpi = next;
-        for (const NativeRow& row : kNativeRows) {
-            if ((row.style & ES_READONLY) == 0) {
-                continue;
-            }
-            SCOPED_TRACE(row.gadget);
-            EXPECT_TRUE(ShowsWholeTextAndCaret(row.gadget));
-        }
-    }
 }
 
 // The styled widgets are given the face the form loads, not the dialog font at its size.
 TEST_F(MainFormWin32, StyledWidgetsShowTheLoadedFace) {
     LOGFONTW font{};
-    const auto shown =
-        reinterpret_cast<HFONT>(SendMessageW(NativeOf(GadgetId::MethodEntry), WM_GETFONT, 0, 0));
+    const auto shown = reinterpret_cast<HFONT>(
+        SendMessageW(GadgetWindow(GadgetId::MethodEntry), WM_GETFONT, 0, 0));
     ASSERT_NE(GetObjectW(shown, sizeof font, &font), 0);
     EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier");
 }

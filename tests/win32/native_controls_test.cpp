@@ -5,12 +5,13 @@ namespace quillmoor::toolkit::win32 {
 namespace {
 
 using app::GadgetId;
+using test::GadgetWindow;
 
 using NativeControls = Win32FormTest;
 
 // The brush the form paints the control's background with.
 HGDIOBJ BackgroundBrushOf(int gadget) {
-    const HWND control = NativeOf(gadget);
+    const HWND control = GadgetWindow(gadget);
     const UINT request = ClassName(control) == L"ListBox" ? WM_CTLCOLORLISTBOX : WM_CTLCOLOREDIT;
     const HDC context = CreateCompatibleDC(nullptr);
     const auto brush = reinterpret_cast<HGDIOBJ>(SendMessageW(GetParent(control), request,

@@ -8,18 +8,14 @@
 
 #include "app/gadget_ids.h"
 #include "app/main_form.h"
-#include "toolkit/core/running_core.h"
+#include "tests/support/win32/native_windows.h"
 #include "toolkit/win32/window_text.h"
 #include "toolkit/win32/windows_api.h"
 
 namespace quillmoor::toolkit::win32 {
 
-inline HWND NativeOf(int gadget) {
-    return reinterpret_cast<HWND>(RunningCore()->GadgetNative(gadget));
-}
-
 inline HWND MainWindow() {
-    return reinterpret_cast<HWND>(WindowHandle(app::kMainWindow));
+    return test::FormWindow(app::kMainWindow);
 }
 
 // A text block of the clipboard as it was allocated, to its last unit: a reader that takes the

@@ -13,7 +13,12 @@ struct BoxAnswer::Watch {
     static void CALLBACK Look(HWND, UINT, UINT_PTR timer, DWORD);
     static Watch* armed;
 
-    std::wstring caption;
+    void Arm() {
+        armed = this;
+        timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Look);
+    }
+
+    std::string caption;  // UTF-8, as the driver reads the box
     Key key = Key::Return;
     bool byKey = false;
     UINT_PTR timer = 0;
@@ -57,31 +62,25 @@ void CALLBACK BoxAnswer::Watch::Look(HWND, UINT, UINT_PTR, DWORD) {
     }
     for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsClass(child, L"Button") && WindowText(child) == watch->caption) {
+        if (IsClass(child, L"Button") && Utf8(WindowText(child)) == watch->caption) {
             PostMessageW(child, BM_CLICK, 0, 0);
             watch->answered = true;
             return;
         }
     }
-    watch->problem = "no button captioned " + Utf8(watch->caption);
+    watch->problem = "no button captioned " + watch->caption;
     PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
 }
 
 BoxAnswer::BoxAnswer(const std::string& buttonCaption) : watch_(new Watch) {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, buttonCaption.data(),
-                                         static_cast<int>(buttonCaption.size()), nullptr, 0);
-    watch_->caption.resize(static_cast<std::size_t>(size));
-    MultiByteToWideChar(CP_UTF8, 0, buttonCaption.data(), static_cast<int>(buttonCaption.size()),
-                        watch_->caption.data(), size);
-    Watch::armed = watch_.get();
-    watch_->timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Watch::Look);
+    watch_->caption = buttonCaption;
+    watch_->Arm();
 }
 
 BoxAnswer::BoxAnswer(Key key) : watch_(new Watch) {
     watch_->key = key;
     watch_->byKey = true;
-    Watch::armed = watch_.get();
-    watch_->timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Watch::Look);
+    watch_->Arm();
 }
 
 BoxAnswer::~BoxAnswer() {

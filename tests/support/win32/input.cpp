@@ -30,16 +30,14 @@ public:
     explicit HeldModifiers(Modifiers modifiers) {
         GetKeyboardState(saved_.data());
         std::array<BYTE, 256> state = saved_;
-        const std::pair<Modifier, std::array<int, 3>> keys[] = {
-            {kShift, {VK_SHIFT, VK_LSHIFT, 0}},
-            {kControl, {VK_CONTROL, VK_LCONTROL, 0}},
-            {kAlt, {VK_MENU, VK_LMENU, 0}},
+        const std::pair<Modifier, std::array<int, 2>> keys[] = {
+            {kShift, {VK_SHIFT, VK_LSHIFT}},
+            {kControl, {VK_CONTROL, VK_LCONTROL}},
+            {kAlt, {VK_MENU, VK_LMENU}},
         };
         for (const auto& [modifier, virtualKeys] : keys) {
             for (const int key : virtualKeys) {
-                if (key != 0) {
-                    state[static_cast<std::size_t>(key)] = (modifiers & modifier) != 0 ? 0x80 : 0;
-                }
+                state[static_cast<std::size_t>(key)] = (modifiers & modifier) != 0 ? 0x80 : 0;
             }
         }
         SetKeyboardState(state.data());
@@ -78,12 +76,17 @@ HWND KeyTarget() {
     return GetActiveWindow();
 }
 
-void PressOn(HWND target, Key key, Modifiers modifiers) {
-    const KeyStroke stroke = StrokeOf(key);
-    const Modifiers held = modifiers | stroke.implied;
+// The key with the modifiers held, handled before it returns.
+void Stroke(UINT virtualKey, Modifiers held, bool extended) {
     const HeldModifiers state(held);
-    PostKeyStroke(target, stroke.virtualKey, held, stroke.extended);
+    PostKeyStroke(KeyTarget(), virtualKey, held, extended);
     HandlePendingInput();
+}
+
+Point TabCentre(HWND tabs, int tab) {
+    RECT item;
+    TabCtrl_GetItemRect(tabs, tab, &item);
+    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
 }
 
 }  // namespace
@@ -167,9 +170,7 @@ void ClickAt(int gadget, Point point, Button button, Modifiers modifiers) {
 
 void ClickTab(int panel, int tab, Button button) {
     const HWND tabs = GadgetWindow(panel);
-    RECT item;
-    TabCtrl_GetItemRect(tabs, tab, &item);
-    const Point centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    const Point centre = TabCentre(tabs, tab);
     PostMouse(tabs, Down(button), MouseKeys(button, kNoModifier), centre);
     PostMouse(tabs, Up(button), 0, centre);
     HandlePendingInput();
@@ -177,9 +178,8 @@ void ClickTab(int panel, int tab, Button button) {
 
 void TurnWheelOverTabs(int panel) {
     const HWND tabs = GadgetWindow(panel);
-    RECT item;
-    TabCtrl_GetItemRect(tabs, 0, &item);
-    POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    const Point tab = TabCentre(tabs, 0);
+    POINT centre{tab.x, tab.y};
     ClientToScreen(tabs, &centre);
     PostMessageW(tabs, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), MAKELPARAM(centre.x, centre.y));
     HandlePendingInput();
@@ -242,22 +242,20 @@ int DragDistance() {
 }
 
 void PressKey(Key key, Modifiers modifiers) {
-    PressOn(KeyTarget(), key, modifiers);
+    const KeyStroke stroke = StrokeOf(key);
+    Stroke(stroke.virtualKey, modifiers | stroke.implied, stroke.extended);
 }
 
 // A character with a key of the layout is typed on that key; any other arrives as the
 // characters an input method sends.
 void TypeText(const std::u32string& text) {
     for (const char32_t character : text) {
-        const HWND target = KeyTarget();
         const SHORT key = character < 0x10000 ? VkKeyScanW(static_cast<wchar_t>(character)) : -1;
         if (key != -1 && (HIBYTE(key) & ~1) == 0 && character >= 0x20) {
-            const Modifiers held = (HIBYTE(key) & 1) != 0 ? kShift : kNoModifier;
-            const HeldModifiers state(held);
-            PostKeyStroke(target, LOBYTE(key), held, false);
-            HandlePendingInput();
+            Stroke(LOBYTE(key), (HIBYTE(key) & 1) != 0 ? kShift : kNoModifier, false);
             continue;
         }
+        const HWND target = KeyTarget();
         for (const wchar_t unit : Utf16(std::u32string(1, character))) {
             PostMessageW(target, WM_CHAR, unit, 1);
         }
@@ -275,9 +273,7 @@ void PasteText(const std::u32string& text) {
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
-    const HeldModifiers state(kControl);
-    PostKeyStroke(KeyTarget(), 'V', kControl, false);
-    HandlePendingInput();
+    Stroke('V', kControl, false);
 }
 
 struct KeyPressCounter::Watch {

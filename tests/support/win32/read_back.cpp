@@ -209,10 +209,15 @@ COLORREF EditorBackground(HWND editor) {
     return colour;
 }
 
-COLORREF EditorText(HWND editor) {
+CHARFORMAT2W DefaultFormat(HWND editor) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     SendMessageW(editor, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+COLORREF EditorText(HWND editor) {
+    const CHARFORMAT2W format = DefaultFormat(editor);
     return (format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_WINDOWTEXT)
                                                    : format.crTextColor;
 }
@@ -220,9 +225,7 @@ COLORREF EditorText(HWND editor) {
 // A rich edit control tells its font as the character format of its text, in twips.
 LOGFONTW EditorFont(HWND editor) {
     constexpr int kTwipsPerInch = 1440;
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    SendMessageW(editor, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    const CHARFORMAT2W format = DefaultFormat(editor);
     const HDC screen = GetDC(nullptr);
     LOGFONTW font{};
     font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), kTwipsPerInch);
