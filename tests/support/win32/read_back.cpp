@@ -259,7 +259,7 @@ Rect GeometryInWindow(int gadget, int window) {
 }
 
 bool IsReadOnly(int gadget) {
-    return (GetWindowLongW(GadgetWindow(gadget), GWL_STYLE) & ES_READONLY) != 0;
+    return toolkit::win32::IsReadOnly(GadgetWindow(gadget));
 }
 
 void SetReadOnly(int gadget, bool readOnly) {
