@@ -90,24 +90,6 @@ TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
     EXPECT_EQ(WindowHandle(kWindow + 1), 0);
 }
 
-TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        EXPECT_EQ(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
-        EXPECT_EQ(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
-        InsertGadgetItem(1, -1, "x");
-        WriteGadgetText(1, "x");
-        EXPECT_EQ(ReadGadgetText(1), "");
-        EXPECT_EQ(GadgetItemCount(1), 0);
-        EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
-        EXPECT_EQ(FocusedGadget(), -1);
-        EXPECT_EQ(AskUser("x", "y", AskFlags::YesNo), Answer::NotShown);
-        ASSERT_TRUE(InitToolkit()) << LastFailure();
-        ASSERT_NE(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
-        EXPECT_NE(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
-        EndToolkit();
-    }
-}
-
 // A program, or a test that fails half-way, may leave main() without EndToolkit(): its windows,
 // gadgets and watchers must then go while Qt is still there to destroy them. The check runs in
 // a fresh child process, where this program's Qt is the only one.

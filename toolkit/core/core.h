@@ -1,9 +1,9 @@
 #pragma once
 
-// The toolkit's one state object: what every number names, the event state, and the rules
-// that turn the user's actions into events. It runs the operations of toolkit.h over a
-// Platform and hears what the user does through the Happenings the realisation reports.
-// Its definitions are split by concern, one file to each heading of the class below.
+// The toolkit's one state object: what every number names and the event state. The calls of
+// toolkit.h are defined in the core's files, one file to each heading below, over the one
+// running core; the core hears what the user does through the Happenings the realisation
+// reports, and decides which events follow.
 
 #include <cstdint>
 #include <map>
@@ -12,19 +12,19 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/core/container_stack.h"
 #include "toolkit/core/event_queue.h"
-#include "toolkit/core/number_table.h"
 #include "toolkit/core/platform.h"
 #include "toolkit/core/readable_colours.h"
-#include "toolkit/core/shortcut_table.h"
 #include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit {
 
 struct WindowRecord {
     NativeId native;
-    ShortcutTable shortcuts;
+    // Key code plus modifier bits to event number, matched exactly; every window moves the
+    // focus with Tab and Shift+Tab until the caller binds them otherwise.
+    std::map<std::int32_t, int> shortcuts = {{kKeyTab, kFocusNextEvent},
+                                             {kKeyTab | kModShift, kFocusPreviousEvent}};
 };
 
 struct GadgetRecord {
@@ -40,10 +40,6 @@ struct GadgetRecord {
     std::optional<std::string> writtenText;         // an editor's text as last written
     std::vector<std::string> items;                 // a list box's items, as the caller gave them
     GadgetColours colours;                          // as the caller set them
-};
-
-struct FontRecord {
-    NativeId native;
 };
 
 // Where new gadgets go: a window's client area, a tab panel (before its first tab, when
@@ -64,30 +60,34 @@ public:
 
     // --- Records and number spaces (core_records.cpp) ---------------------------------------
 
-    void Attach(std::unique_ptr<Platform> platform) { platform_ = std::move(platform); }
     // Windows first, then fonts: no widget outlives the font it shows.
     void End();
 
-    void DescribeProgram(const std::string& name, const std::string& iconResource);
-    std::string LastFailure() const { return failure_; }
-    void ReportFailure(std::string failure) { failure_ = std::move(failure); }
-
-    Handle OpenFormWindow(int window, int x, int y, int innerWidth, int innerHeight,
-                          const std::string& title);
-    Handle WindowHandle(int window) const;
-    int BeginGadgetList(Handle windowHandle) const;
-    void EndGadgetList() { containers_.Pop(); }
-
     // The native object of a gadget, 0 when the number names none.
     NativeId GadgetNative(int gadget) const;
+    // nullptr when the number names no gadget, or one of another kind.
+    GadgetRecord* Find(int gadget);
+    GadgetRecord* Find(int gadget, GadgetKind kind);
+    int GadgetOf(NativeId native) const;
+    int WindowOf(NativeId native) const;
+    // The window a happening's target belongs to, -1 when none of ours.
+    int WindowOfTarget(NativeId target) const;
+    bool Holds(int outer, int gadget) const;
+    void DestroyGadget(int gadget);
+    void DestroyWindow(int window);
+
+    std::unique_ptr<Platform> platform;
+    std::map<int, WindowRecord> windows;
+    std::map<int, GadgetRecord> gadgets;
+    std::map<int, NativeId> fonts;
+    std::map<NativeId, int> gadgetByNative;
+    // The gadget list: the current container last, the ones current before it below.
+    std::vector<Container> containers;
+    std::uint64_t nextSerial = 0;
 
     // --- Events (core_events.cpp) -----------------------------------------------------------
 
-    EventKind WaitForEvent();
-    EventKind PollEvent();
-    const Event& CurrentEvent() const { return current_; }
-
-    void InputArrived() override { ++inputSerial_; }
+    void InputArrived() override { ++inputSerial; }
     void CloseRequested(NativeId window) override;
     void Clicked(NativeId gadget) override;
     void TextChanged(NativeId field) override;
@@ -103,64 +103,11 @@ public:
     void TabChanged(NativeId panel, int newIndex) override;
     void TabRowReleased(NativeId panel, bool leftButton) override;
 
-    // --- Keyboard and focus (core_keyboard.cpp) ---------------------------------------------
-
-    void BindShortcut(int window, std::int32_t shortcut, int event);
-    bool WouldTakeKey(NativeId target, std::int32_t shortcut) const override;
-    bool KeyPressed(NativeId target, std::int32_t shortcut) override;
-    int FocusedGadget() const;
-    void FocusGadget(int gadget);
-
-    // --- Widgets (core_widgets.cpp) ---------------------------------------------------------
-
-    Handle CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
-                        bool readOnly);
-    void InsertGadgetItem(int gadget, int position, const std::string& text);
-    void DeleteGadgetItem(int gadget, int index);
-    int GadgetItemCount(int gadget) const;
-    std::string ReadGadgetItemText(int gadget, int index) const;
-    std::string ReadGadgetText(int gadget) const;
-    void WriteGadgetText(int gadget, const std::string& text);
-    int ReadGadgetState(int gadget) const;
-    void SetGadgetAccessibleName(int gadget, const std::string& name);
-
-    void SetGadgetColour(int gadget, ColourType type, Colour colour);
-    void DesktopColoursChanged() override;
-    Handle LoadNumberedFont(int font, const std::string& name, int size);
-    Handle FontHandle(int font) const;
-    void AssignGadgetFont(int gadget, Handle fontHandle);
-    Answer AskUser(const std::string& title, const std::string& text);
-
-private:
-    // --- Records and number spaces ----------------------------------------------------------
-
-    GadgetRecord* Find(int gadget, GadgetKind kind);
-    const GadgetRecord* Find(int gadget, GadgetKind kind) const;
-    int GadgetOf(NativeId native) const;
-    int WindowOf(NativeId native) const;
-    // The window a happening's target belongs to, -1 when none of ours.
-    int WindowOfTarget(NativeId target) const;
-    bool IsShown(const GadgetRecord& record) const;
-    bool Holds(int outer, int gadget) const;
-    void DestroyGadget(int gadget);
-    void DestroyWindow(int window);
-
-    std::unique_ptr<Platform> platform_;
-    NumberTable<WindowRecord> windows_;
-    NumberTable<GadgetRecord> gadgets_;
-    NumberTable<FontRecord> fonts_;
-    std::map<NativeId, int> gadgetByNative_;
-    ContainerStack<Container> containers_;
-    std::uint64_t nextSerial_ = 0;
-    std::string failure_;
-
-    // --- Events -----------------------------------------------------------------------------
-
     // The toolkit's own changes to widgets post no event: they run under this guard.
     class Silence {
     public:
-        explicit Silence(Core& core) : core_(core) { ++core_.silenceDepth_; }
-        ~Silence() { --core_.silenceDepth_; }
+        explicit Silence(Core& core) : core_(core) { ++core_.silenceDepth; }
+        ~Silence() { --core_.silenceDepth; }
         Silence(const Silence&) = delete;
         Silence& operator=(const Silence&) = delete;
 
@@ -168,25 +115,24 @@ private:
         Core& core_;
     };
 
-    void Post(NativeId gadget, GadgetEventType type);
-    bool TakeQueued();
+    EventQueue queue;
+    InputSerial inputSerial = 0;
+    int silenceDepth = 0;
+    Event current;
 
-    EventQueue queue_;
-    InputSerial inputSerial_ = 0;
-    int silenceDepth_ = 0;
-    Event current_;
+    // --- Keyboard and focus (core_keyboard.cpp) ---------------------------------------------
 
-    // --- Keyboard and focus -----------------------------------------------------------------
+    bool WouldTakeKey(NativeId target, std::int32_t shortcut) const override;
+    bool KeyPressed(NativeId target, std::int32_t shortcut) override;
 
-    void MoveFocus(int window, bool forward);
+    // --- Widgets (core_widgets.cpp) ---------------------------------------------------------
 
-    // --- Widgets ----------------------------------------------------------------------------
-
-    // Makes the native widget and gives it the number, in silence; 0 when the platform refused.
-    NativeId BuildGadget(int gadget, GadgetKind kind, const Container& page, Placement placement,
-                         const std::string& text, bool readOnly);
-    // Gives the widget the colours it is to show now, from the caller's and the desktop's.
-    void ShowColours(const GadgetRecord& record);
+    void DesktopColoursChanged() override;
 };
+
+// Numbers from 0 to kMaxObjectNumber name objects; others are refused before anything is made.
+constexpr bool IsObjectNumber(int number) {
+    return number >= 0 && number <= kMaxObjectNumber;
+}
 
 }  // namespace quillmoor::toolkit

@@ -40,7 +40,6 @@ public:
 
     // The oldest entry of the earliest input, gadget and menu events first; else nothing.
     std::optional<Event> Take();
-    bool IsEmpty() const { return input_.empty() && windowEvents_.empty(); }
 
     // Drops every pending gadget and menu event; window events stay.
     void DiscardInputEvents() { input_.clear(); }
