@@ -314,21 +314,56 @@ TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
     EXPECT_EQ(GadgetItemCount(kList), 1);
 }
 
+// Within an input its gadget and menu events come first, then its close; inputs keep their
+// order. A close is merged only with the newest window event, and only when it is the same
+// window's.
 TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
     EXPECT_EQ(EventWindow(), -1);
-    Running().InputArrived();
-    Running().CloseRequested(WindowNative());
-    Running().InputArrived();
-    Running().CloseRequested(WindowNative());
-    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    const Event otherClose = {EventKind::Close, 0, Type::None, 1};
+    const auto close = [](int window) { Running().CloseRequested(WindowNative(window)); };
+    const auto click = [] { Running().Clicked(Native(kButton)); };
+    const auto press = [] { Running().KeyPressed(Native(kField), kKeyReturn); };
+    const auto input = [] { Running().InputArrived(); };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<Event> expected;
+    } cases[] = {
+        {"two closes", [&] { input(), close(0), input(), close(0); }, {Close()}},
+        {"another window's between",
+         [&] { input(), close(0), close(1), close(0); },
+         {Close(), otherClose, Close()}},
+        {"close, click, key, then the next input's click",
+         [&] { input(), close(0), click(), press(), input(), click(); },
+         {Gadget(kButton, Type::Change), Menu(12), Close(), Gadget(kButton, Type::Change)}},
+        {"close, then the next input's click",
+         [&] { input(), close(0), input(), click(); },
+         {Close(), Gadget(kButton, Type::Change)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        EXPECT_EQ(Drain(), c.expected);
+    }
+}
 
+// A replaced gadget takes its pending events with it, but not a menu event of the same number;
+// a window reopened takes every pending event of the old one.
+TEST_F(CoreTest, PendingEventsLeaveWithTheirGadgetOrWindow) {
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    Create(20, GadgetKind::Button);
+    BindShortcut(kWindow, kKeyReturn, kButton);
     Running().InputArrived();
+    Running().Clicked(Native(kButton));
+    Running().KeyPressed(Native(kField), kKeyReturn);
+    Running().Clicked(Native(kField));
+    Running().Clicked(Native(20));
+    Running().CloseRequested(WindowNative(1));
     Running().CloseRequested(WindowNative());
-    Running().Clicked(Native(kButton));
-    Running().InputArrived();
-    Running().Clicked(Native(kButton));
-    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kButton, Type::Change), Close(),
-                                           Gadget(kButton, Type::Change)}));
+    Create(kButton, GadgetKind::Check);
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(kButton), Gadget(kField, Type::Change), Close()}));
 }
 
 TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {

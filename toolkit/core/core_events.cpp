@@ -75,7 +75,7 @@ int EventWindow() {
 void Core::CloseRequested(NativeId window) {
     const int number = WindowOf(window);
     if (number >= 0) {
-        queue.PostWindowEvent(EventKind::Close, number, inputSerial);
+        queue.PostClose(number, inputSerial);
     }
 }
 
