@@ -89,6 +89,7 @@ TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
          [] {
              refusal = "no display";
              EXPECT_FALSE(InitToolkit());
+             EndToolkit();
          },
          "no display"},
         {"after the end",

@@ -63,13 +63,13 @@ std::string LastFailure() {
 }
 
 // The core stays reachable while it closes the windows, so that what runs as they go sees
-// the fonts still loaded.
+// the fonts still loaded. A failed start keeps its reason.
 void EndToolkit() {
     if (Core* core = RunningCore()) {
         core->End();
+        Running().reset();
+        Failure().clear();
     }
-    Running().reset();
-    Failure().clear();
 }
 
 Core::~Core() {
