@@ -246,6 +246,8 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
     EXPECT_EQ(ReadGadgetState(kButton), -1);
     ExpectNothingNamed(kNothing);
+    EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
+    EXPECT_EQ(BeginGadgetList(static_cast<Handle>(Native(kButton))), 0);
 
     fake_->refuse = true;
     const NativeId check = Native(kButton);
@@ -291,6 +293,9 @@ TEST_F(CoreTest, NewGadgetsGoIntoTheCurrentContainer) {
     EXPECT_EQ(fake_->parents.at(Native(9)), pageD);
     InsertGadgetItem(9, -1, "E");
     EXPECT_NE(parentOfNew(), pageD);
+    // Neither the panel holding the current page nor one around it can be replaced from there.
+    EXPECT_EQ(Create(9, GadgetKind::Button), 0);
+    EXPECT_EQ(Create(7, GadgetKind::Button), 0);
     EndGadgetList();
     EXPECT_EQ(parentOfNew(), pageD);
     EndGadgetList();
@@ -643,6 +648,9 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     constexpr Colour kDarkText = RGB(30, 30, 30);
     constexpr Colour kNearWhite = RGB(238, 238, 236);
     constexpr Colour kMidnight = RGB(0, 0, 64);
+    constexpr Colour kGrey = RGB(60, 60, 60);
+    constexpr Colour kBlack = RGB(0, 0, 0);
+    constexpr Colour kWhite = RGB(255, 255, 255);
     constexpr Colour kNone = kDefaultColour;
     const struct {
         const char* name;
@@ -655,12 +663,8 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"text set alone", {kNavy, kNone}, kNearWhite, false, {kNavy, kNone}},
         {"explicit text kept", {kNavy, kPale}, kNearWhite, false, {kNavy, kPale}},
         {"light desktop's text", {kNone, kPale}, kDarkText, false, {kDarkText, kPale}},
-        {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {RGB(0, 0, 0), kPale}},
-        {"to white on a dark background",
-         {kNone, kMidnight},
-         RGB(60, 60, 60),
-         false,
-         {RGB(255, 255, 255), kMidnight}},
+        {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {kBlack, kPale}},
+        {"to white on a dark background", {kNone, kMidnight}, kGrey, false, {kWhite, kMidnight}},
         {"dark desktop's text kept",
          {kNone, kMidnight},
          kNearWhite,
