@@ -40,19 +40,12 @@ inline constexpr Colour kDefaultColour = -1;
 // refused like a failed creation, and nothing is allocated for them.
 inline constexpr int kMaxObjectNumber = 32767;
 
+// The only kinds the toolkit reports; window moves, repaints and the like yield no event.
 enum class EventKind : std::int32_t {
     None = 0,  // only from PollEvent(): nothing is pending
-    WindowMoved = 3,
-    WindowResized = 5,
-    WindowRepaint = 15,
     Close = 16,
     Gadget = 13100,
     Menu = 13101,
-    WindowActivated = 13104,
-    WindowMinimised = 13107,
-    WindowMaximised = 13108,
-    WindowRestored = 13109,
-    Timer = 13110,
 };
 
 // What EventSubtype() returns for a gadget event; -1 (None) for every other kind.

@@ -1,73 +1,192 @@
-// The core's rules without any display: a fake platform hands out ids and records what the
-// core asks of it, the test reports happenings and reads back events and focus moves.
-
-#include "toolkit/core/core.h"
+// The core's rules without any display: the calls of toolkit.h through the front, which starts
+// the fake platform defined here instead of a realisation. The fake hands out ids and records
+// what the core asks of it; the test reports happenings and reads back events and focus moves.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "tests/toolkit/fake_platform.h"
-#include "toolkit/core/utf16_text.h"
+#include "toolkit/core/running_core.h"
+#include "toolkit/toolkit.h"
 
 namespace quillmoor::toolkit {
+
+namespace {
+
+// The reason the next start fails with; empty: it starts the fake.
+std::string refusal;
+FakePlatform* started = nullptr;
+
+}  // namespace
+
+std::unique_ptr<Platform> StartPlatform(Happenings&, std::string& failure) {
+    if (!refusal.empty()) {
+        failure = refusal;
+        return nullptr;
+    }
+    auto platform = std::make_unique<FakePlatform>();
+    started = platform.get();
+    return platform;
+}
+
 namespace {
 
 using Type = GadgetEventType;
+
+constexpr int kWindow = 0;
+constexpr int kNothing = 99;  // a number that names nothing
+
+std::vector<Event> Drain() {
+    std::vector<Event> events;
+    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
+        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
+    }
+    EXPECT_EQ(EventWindow(), -1);
+    EXPECT_EQ(EventSubtype(), Type::None);
+    return events;
+}
+
+// What every getter answers for a number that names nothing, and outside the toolkit's
+// lifetime; the setters on it must not reach a platform.
+void ExpectNothingNamed(int gadget) {
+    InsertGadgetItem(gadget, -1, "x");
+    DeleteGadgetItem(gadget, 0);
+    WriteGadgetText(gadget, "x");
+    SetGadgetColour(gadget, ColourType::Background, RGB(1, 2, 3));
+    SetGadgetAccessibleName(gadget, "x");
+    AssignGadgetFont(gadget, -1);
+    FocusGadget(gadget);
+    EXPECT_EQ(ReadGadgetText(gadget), "");
+    EXPECT_EQ(ReadGadgetState(gadget), 0);
+    EXPECT_EQ(GadgetItemCount(gadget), 0);
+    EXPECT_EQ(ReadGadgetItemText(gadget, 0), "");
+    EXPECT_EQ(WindowHandle(gadget), 0);
+    EXPECT_EQ(FontHandle(gadget), 0);
+}
+
+class ToolkitLifetime : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EndToolkit();
+        refusal.clear();
+    }
+};
+
+TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
+    struct Moment {
+        const char* name;
+        std::function<void()> reach;
+        std::string failure;  // what LastFailure() says after a refused OpenFormWindow()
+    };
+    const Moment moments[] = {
+        {"before the start", [] {}, "the toolkit is not running"},
+        {"after a failed start",
+         [] {
+             refusal = "no display";
+             EXPECT_FALSE(InitToolkit());
+             EndToolkit();
+         },
+         "no display"},
+        {"after the end",
+         [] {
+             refusal.clear();
+             ASSERT_TRUE(InitToolkit());
+             ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 200, 100, "Fenster", kDialogWindowFlags), 0);
+             EXPECT_EQ(OpenFormWindow(1, 0, 0, 0, 100, "leer", kDialogWindowFlags), 0);
+             EndToolkit();
+         },
+         "the toolkit is not running"},
+    };
+    for (const Moment& moment : moments) {
+        SCOPED_TRACE(moment.name);
+        moment.reach();
+        EXPECT_EQ(RunningCore(), nullptr);
+        EXPECT_EQ(OpenFormWindow(kWindow, 0, 0, 200, 100, "Fenster", kDialogWindowFlags), 0);
+        EXPECT_EQ(LastFailure(), moment.failure);
+        EXPECT_EQ(CreateTextGadget(1, 0, 0, 10, 10, "x", TextFieldFlags::Editable), 0);
+        EXPECT_EQ(BeginGadgetList(1), 0);
+        EndGadgetList();
+        BindShortcut(kWindow, kKeyReturn, 12);
+        ExpectNothingNamed(1);
+        EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
+        EXPECT_EQ(AskUser("Frage", "Wirklich?", AskFlags::YesNo), Answer::NotShown);
+        EXPECT_EQ(WaitForEvent(), EventKind::None);
+        EXPECT_EQ(EventGadgetId(), 0);
+        EXPECT_EQ(EventMenuNumber(), 0);
+        EXPECT_EQ(FocusedGadget(), -1);
+        EXPECT_EQ(EventSubtype(), Type::None);
+        EXPECT_EQ(EventWindow(), -1);
+    }
+    // Who the program is reaches a platform started later, and the running one at once.
+    DescribeProgram("Quillmoor", "quillmoor/icon");
+    ASSERT_TRUE(InitToolkit()) << LastFailure();
+    EXPECT_EQ(LastFailure(), "");
+    EXPECT_EQ(started->program, "Quillmoor");
+    DescribeProgram("Anders", "quillmoor/icon");
+    EXPECT_EQ(started->program, "Anders");
+    // Nothing is made before a window is open.
+    EXPECT_EQ(CreatePanelGadget(1, 0, 0, 10, 10), 0);
+    EXPECT_EQ(started->made, 0);
+}
 
 // Window 0: panel 1 with page "A" (field 2, list 3) and page "B" (field 4), then editor 5 and
 // button 6 below the panel.
 class CoreTest : public ::testing::Test {
 protected:
-    static constexpr int kWindow = 0;
     enum : int { kPanel = 1, kField = 2, kList = 3, kHiddenField = 4, kEditor = 5, kButton = 6 };
 
     void SetUp() override {
-        auto platform = std::make_unique<FakePlatform>();
-        fake_ = platform.get();
-        core_.Attach(std::move(platform));
-        ASSERT_NE(core_.OpenFormWindow(kWindow, 0, 0, 300, 300, "Kern"), 0);
+        ASSERT_TRUE(InitToolkit());
+        fake_ = started;
+        ASSERT_NE(OpenFormWindow(kWindow, 0, 0, 300, 300, "Kern", kDialogWindowFlags), 0);
         Create(kPanel, GadgetKind::Panel);
-        core_.InsertGadgetItem(kPanel, -1, "A");
+        InsertGadgetItem(kPanel, -1, "A");
         Create(kField, GadgetKind::Text);
         Create(kList, GadgetKind::List);
-        core_.InsertGadgetItem(kPanel, -1, "B");
+        InsertGadgetItem(kPanel, -1, "B");
         Create(kHiddenField, GadgetKind::Text);
-        core_.EndGadgetList();
+        EndGadgetList();
         Create(kEditor, GadgetKind::Editor);
         Create(kButton, GadgetKind::Button);
-        core_.BindShortcut(kWindow, kKeyReturn, 12);
+        BindShortcut(kWindow, kKeyReturn, 12);
         fake_->pageCalls.clear();
     }
 
-    Handle Create(int gadget, GadgetKind kind) {
-        return core_.CreateGadget(gadget, kind, {0, 0, 10, 10}, "", false);
-    }
-    NativeId Native(int gadget) const { return core_.GadgetNative(gadget); }
-    NativeId WindowNative() const { return static_cast<NativeId>(core_.WindowHandle(kWindow)); }
+    void TearDown() override { EndToolkit(); }
 
-    std::vector<Event> Drain() {
-        std::vector<Event> events;
-        for (EventKind kind = core_.PollEvent(); kind != EventKind::None;
-             kind = core_.PollEvent()) {
-            events.push_back(core_.CurrentEvent());
+    static Handle Create(int gadget, GadgetKind kind) {
+        switch (kind) {
+            case GadgetKind::Panel:
+                return CreatePanelGadget(gadget, 0, 0, 10, 10);
+            case GadgetKind::Text:
+                return CreateTextGadget(gadget, 0, 0, 10, 10, "", TextFieldFlags::Editable);
+            case GadgetKind::Check:
+                return CreateCheckGadget(gadget, 0, 0, 10, 10, "");
+            case GadgetKind::List:
+                return CreateListGadget(gadget, 0, 0, 10, 10);
+            case GadgetKind::Button:
+                return CreateButtonGadget(gadget, 0, 0, 10, 10, "");
+            case GadgetKind::Editor:
+                return CreateEditorGadget(gadget, 0, 0, 10, 10);
         }
-        return events;
+        return 0;
+    }
+    static Core& Running() { return *RunningCore(); }
+    static NativeId Native(int gadget) { return Running().GadgetNative(gadget); }
+    static NativeId WindowNative(int window = kWindow) {
+        return static_cast<NativeId>(WindowHandle(window));
     }
 
     // Where Tab from the panel's tab row goes: the first gadget of the page shown.
     int TabFromPanel() {
         fake_->focused = Native(kPanel);
-        core_.KeyPressed(Native(kPanel), kKeyTab);
-        return core_.FocusedGadget();
-    }
-
-    GadgetColours Shown(int gadget) {
-        return {fake_->colours[{Native(gadget), ColourType::Text}],
-                fake_->colours[{Native(gadget), ColourType::Background}]};
+        Running().KeyPressed(Native(kPanel), kKeyTab);
+        return FocusedGadget();
     }
 
     static Event Gadget(int gadget, Type type) {
@@ -76,7 +195,6 @@ protected:
     static Event Menu(int number) { return {EventKind::Menu, number, Type::None, kWindow}; }
     static Event Close() { return {EventKind::Close, 0, Type::None, kWindow}; }
 
-    Core core_;
     FakePlatform* fake_ = nullptr;
 };
 
@@ -86,19 +204,17 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
     constexpr int kMaxSide = 32767;
     struct Case {
         const char* name;
-        std::function<Handle(Core&)> call;
+        std::function<Handle()> call;
         bool accepted;
     };
     const auto gadget = [](int number) {
-        return [number](Core& core) {
-            return core.CreateGadget(number, GadgetKind::Button, {0, 0, 10, 10}, "", false);
-        };
+        return [number] { return CreateButtonGadget(number, 0, 0, 10, 10, ""); };
     };
     const auto window = [](int number, int width, int height) {
-        return [=](Core& core) { return core.OpenFormWindow(number, 0, 0, width, height, ""); };
+        return [=] { return OpenFormWindow(number, 0, 0, width, height, "", kDialogWindowFlags); };
     };
     const auto font = [](int number) {
-        return [number](Core& core) { return core.LoadNumberedFont(number, "Courier", 10); };
+        return [number] { return LoadNumberedFont(number, "Courier", 10); };
     };
     const std::vector<Case> cases = {
         {"gadget -1", gadget(-1), false},
@@ -107,17 +223,19 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
         {"font -1", font(-1), false},
         {"font 32768", font(kMaxObjectNumber + 1), false},
         {"font 32767", font(kMaxObjectNumber), true},
+        {"a font of size 0", [] { return LoadNumberedFont(1, "Courier", 0); }, false},
         {"window -1", window(-1, 10, 10), false},
         {"window 32768", window(kMaxObjectNumber + 1, 10, 10), false},
         {"window 32767", window(kMaxObjectNumber, 10, 10), true},
         {"a width of 32768", window(1, kMaxSide + 1, 10), false},
         {"a height of 32768", window(1, 10, kMaxSide + 1), false},
+        {"a width of 0", window(1, 0, 10), false},
         {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int madeBefore = fake_->made;
-        EXPECT_EQ(c.call(core_) != 0, c.accepted);
+        EXPECT_EQ(c.call() != 0, c.accepted);
         EXPECT_EQ(fake_->made - madeBefore, c.accepted ? 1 : 0);
     }
 }
@@ -126,25 +244,29 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     const NativeId oldButton = Native(kButton);
     EXPECT_NE(Create(kButton, GadgetKind::Check), 0);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
-    EXPECT_EQ(core_.ReadGadgetState(kButton), -1);
+    EXPECT_EQ(ReadGadgetState(kButton), -1);
+    ExpectNothingNamed(kNothing);
+    EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
+    EXPECT_EQ(BeginGadgetList(static_cast<Handle>(Native(kButton))), 0);
 
     fake_->refuse = true;
     const NativeId check = Native(kButton);
     EXPECT_EQ(Create(kButton, GadgetKind::Button), 0);
     EXPECT_EQ(Native(kButton), check);
-    EXPECT_EQ(core_.OpenFormWindow(1, 0, 0, 10, 10, ""), 0);
-    EXPECT_EQ(core_.WindowHandle(1), 0);
-    EXPECT_EQ(core_.LoadNumberedFont(0, "Courier", 10), 0);
-    EXPECT_EQ(core_.FontHandle(0), 0);
+    EXPECT_EQ(OpenFormWindow(1, 0, 0, 10, 10, "", kDialogWindowFlags), 0);
+    EXPECT_EQ(LastFailure(), "the windowing system refused to open window 1");
+    EXPECT_EQ(WindowHandle(1), 0);
+    EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
+    EXPECT_EQ(FontHandle(0), 0);
 }
 
 TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
-    core_.InsertGadgetItem(kList, -1, "x");
-    core_.InsertGadgetItem(kList, 0, "y");
-    core_.InsertGadgetItem(kList, 5, "never");
-    EXPECT_EQ(core_.ReadGadgetItemText(kList, 0), "y");
-    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
-    EXPECT_EQ(core_.ReadGadgetItemText(kList, 2), "");
+    InsertGadgetItem(kList, -1, "x");
+    InsertGadgetItem(kList, 0, "y");
+    InsertGadgetItem(kList, 5, "never");
+    EXPECT_EQ(ReadGadgetItemText(kList, 0), "y");
+    EXPECT_EQ(GadgetItemCount(kList), 2);
+    EXPECT_EQ(ReadGadgetItemText(kList, 2), "");
 
     const NativeId panel = Native(kPanel);
     Create(kPanel, GadgetKind::Button);
@@ -155,41 +277,108 @@ TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
     EXPECT_NE(Native(kEditor), 0u);
 }
 
-TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
-    core_.InsertGadgetItem(kList, -1, "a");
-    core_.InsertGadgetItem(kList, -1, "b");
-    fake_->states[Native(kList)] = 1;
-    core_.DeleteGadgetItem(kList, -1);
-    core_.DeleteGadgetItem(kList, 2);
-    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
-    core_.DeleteGadgetItem(kList, 1);
-    EXPECT_EQ(core_.ReadGadgetState(kList), -1);
-    EXPECT_EQ(core_.GadgetItemCount(kList), 1);
+// Panels nest, a page takes its panel's place, and each EndGadgetList() goes back one panel,
+// never beyond the window; a window newly opened starts with nothing pushed.
+TEST_F(CoreTest, NewGadgetsGoIntoTheCurrentContainer) {
+    const auto parentOfNew = [] {
+        return Create(8, GadgetKind::Button) == 0 ? 0 : started->parents.at(Native(8));
+    };
+    EXPECT_EQ(parentOfNew(), WindowNative());
+    Create(7, GadgetKind::Panel);
+    EXPECT_EQ(parentOfNew(), 0u);  // a panel without tabs holds nothing
+    InsertGadgetItem(7, -1, "C");
+    InsertGadgetItem(7, -1, "D");
+    const NativeId pageD = parentOfNew();
+    Create(9, GadgetKind::Panel);
+    EXPECT_EQ(fake_->parents.at(Native(9)), pageD);
+    InsertGadgetItem(9, -1, "E");
+    EXPECT_NE(parentOfNew(), pageD);
+    // Neither the panel holding the current page nor one around it can be replaced from there.
+    EXPECT_EQ(Create(9, GadgetKind::Button), 0);
+    EXPECT_EQ(Create(7, GadgetKind::Button), 0);
+    EndGadgetList();
+    EXPECT_EQ(parentOfNew(), pageD);
+    EndGadgetList();
+    EndGadgetList();
+    EXPECT_EQ(parentOfNew(), WindowNative());
+
+    Create(10, GadgetKind::Panel);
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    EndGadgetList();
+    EXPECT_EQ(parentOfNew(), WindowNative(1));
 }
 
-TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
-    core_.InputArrived();
-    core_.CloseRequested(WindowNative());
-    core_.InputArrived();
-    core_.CloseRequested(WindowNative());
-    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
+    InsertGadgetItem(kList, -1, "a");
+    InsertGadgetItem(kList, -1, "b");
+    fake_->states[Native(kList)] = 1;
+    DeleteGadgetItem(kList, -1);
+    DeleteGadgetItem(kList, 2);
+    EXPECT_EQ(GadgetItemCount(kList), 2);
+    DeleteGadgetItem(kList, 1);
+    EXPECT_EQ(ReadGadgetState(kList), -1);
+    EXPECT_EQ(GadgetItemCount(kList), 1);
+}
 
-    core_.InputArrived();
-    core_.CloseRequested(WindowNative());
-    core_.Clicked(Native(kButton));
-    core_.InputArrived();
-    core_.Clicked(Native(kButton));
-    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kButton, Type::Change), Close(),
-                                           Gadget(kButton, Type::Change)}));
+// Within an input its gadget and menu events come first, then its close; inputs keep their
+// order. A close is merged only with the newest window event, and only when it is the same
+// window's.
+TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
+    EXPECT_EQ(EventWindow(), -1);
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    const Event otherClose = {EventKind::Close, 0, Type::None, 1};
+    const auto close = [](int window) { Running().CloseRequested(WindowNative(window)); };
+    const auto click = [] { Running().Clicked(Native(kButton)); };
+    const auto press = [] { Running().KeyPressed(Native(kField), kKeyReturn); };
+    const auto input = [] { Running().InputArrived(); };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<Event> expected;
+    } cases[] = {
+        {"two closes", [&] { input(), close(0), input(), close(0); }, {Close()}},
+        {"another window's between",
+         [&] { input(), close(0), close(1), close(0); },
+         {Close(), otherClose, Close()}},
+        {"close, click, key, then the next input's click",
+         [&] { input(), close(0), click(), press(), input(), click(); },
+         {Gadget(kButton, Type::Change), Menu(12), Close(), Gadget(kButton, Type::Change)}},
+        {"close, then the next input's click",
+         [&] { input(), close(0), input(), click(); },
+         {Close(), Gadget(kButton, Type::Change)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        EXPECT_EQ(Drain(), c.expected);
+    }
+}
+
+// A replaced gadget takes its pending events with it, but not a menu event of the same number;
+// a window reopened takes every pending event of the old one.
+TEST_F(CoreTest, PendingEventsLeaveWithTheirGadgetOrWindow) {
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    Create(20, GadgetKind::Button);
+    BindShortcut(kWindow, kKeyReturn, kButton);
+    Running().InputArrived();
+    Running().Clicked(Native(kButton));
+    Running().KeyPressed(Native(kField), kKeyReturn);
+    Running().Clicked(Native(kField));
+    Running().Clicked(Native(20));
+    Running().CloseRequested(WindowNative(1));
+    Running().CloseRequested(WindowNative());
+    Create(kButton, GadgetKind::Check);
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(kButton), Gadget(kField, Type::Change), Close()}));
 }
 
 TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
-    core_.InputArrived();
-    core_.Clicked(Native(kButton));
+    Running().InputArrived();
+    Running().Clicked(Native(kButton));
     fake_->pendingInput = [this] {
-        core_.InputArrived();
-        core_.KeyPressed(Native(kButton), kKeyReturn);
-        core_.CloseRequested(WindowNative());
+        Running().InputArrived();
+        Running().KeyPressed(Native(kButton), kKeyReturn);
+        Running().CloseRequested(WindowNative());
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
     EXPECT_EQ(Drain(), std::vector<Event>{Close()});
@@ -198,10 +387,10 @@ TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
 // The user's pending tab change is lost as an event, not as a change: the page shown follows.
 TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
     const NativeId panel = Native(kPanel);
-    fake_->pendingInput = [this, panel] {
-        core_.InputArrived();
-        core_.TabChanging(panel);
-        core_.TabChanged(panel, 1);
+    fake_->pendingInput = [panel] {
+        Running().InputArrived();
+        Running().TabChanging(panel);
+        Running().TabChanged(panel, 1);
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
     EXPECT_TRUE(Drain().empty());
@@ -211,26 +400,29 @@ TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
 TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
     const NativeId panel = Native(kPanel);
     fake_->refuse = true;
-    core_.InsertGadgetItem(kPanel, 1, "refused");
+    InsertGadgetItem(kPanel, 1, "refused");
     fake_->refuse = false;
-    core_.TabChanging(panel);
-    core_.TabChanged(panel, 1);
+    Running().TabChanging(panel);
+    Running().TabChanged(panel, 1);
     EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
 TEST_F(CoreTest, AnItemTheListRefusesIsNotReadBack) {
-    core_.InsertGadgetItem(kList, -1, "b");
+    InsertGadgetItem(kList, -1, "b");
     fake_->refuse = true;
-    core_.InsertGadgetItem(kList, 0, "refused");
+    InsertGadgetItem(kList, 0, "refused");
     fake_->refuse = false;
-    core_.InsertGadgetItem(kList, 0, "a");
-    EXPECT_EQ(core_.GadgetItemCount(kList), 2);
-    EXPECT_EQ(core_.ReadGadgetItemText(kList, 0), "a");
-    EXPECT_EQ(core_.ReadGadgetItemText(kList, 1), "b");
+    InsertGadgetItem(kList, 0, "a");
+    EXPECT_EQ(GadgetItemCount(kList), 2);
+    EXPECT_EQ(ReadGadgetItemText(kList, 0), "a");
+    EXPECT_EQ(ReadGadgetItemText(kList, 1), "b");
     EXPECT_EQ(fake_->items[Native(kList)], (std::vector<std::u16string>{u"a", u"b"}));
 }
 
 TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
+    constexpr std::int32_t kKeyF5 = 116;
+    const std::int32_t all = kModShift | kModControl | kModAlt;
+    BindShortcut(kWindow, kKeyF5 | kModControl | kModShift, 40);
     struct Case {
         int gadget;
         std::int32_t shortcut;
@@ -242,24 +434,51 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
         {kField, kKeyReturn | kModShift, false},
         {kField, kKeyReturn | kModControl, false},
         {kField, kKeyReturn | kModAlt, false},
+        {kField, kKeyReturn | all, false},
+        {kField, kKeyF5 | kModControl | kModShift, true},
+        {kField, kKeyF5 | kModControl, false},
+        {kField, kKeyF5 | all, false},
+        {kField, kKeyTab | kModControl, false},
         {kEditor, kKeyTab, false},  // an editable editor takes Tab as text
         {kEditor, kKeyTab | kModShift, true},
         {kField, 'A', false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.gadget) + " key " + std::to_string(c.shortcut));
-        EXPECT_EQ(core_.WouldTakeKey(Native(c.gadget), c.shortcut), c.taken);
-        EXPECT_EQ(core_.KeyPressed(Native(c.gadget), c.shortcut), c.taken);
+        EXPECT_EQ(Running().WouldTakeKey(Native(c.gadget), c.shortcut), c.taken);
+        EXPECT_EQ(Running().KeyPressed(Native(c.gadget), c.shortcut), c.taken);
         Drain();
     }
     fake_->readOnly.insert(Native(kEditor));
-    EXPECT_TRUE(core_.WouldTakeKey(Native(kEditor), kKeyTab));
-    EXPECT_FALSE(core_.KeyPressed(0, kKeyReturn));
-    core_.BindShortcut(kWindow, kKeyReturn | kModControl, 41);
-    core_.BindShortcut(1, kKeyReturn, 42);
-    core_.KeyPressed(WindowNative(), kKeyReturn);
-    core_.KeyPressed(Native(kField), kKeyReturn | kModControl);
+    EXPECT_TRUE(Running().WouldTakeKey(Native(kEditor), kKeyTab));
+    EXPECT_FALSE(Running().KeyPressed(0, kKeyReturn));
+    BindShortcut(kWindow, kKeyReturn | kModControl, 41);
+    BindShortcut(1, kKeyReturn, 42);
+    Running().KeyPressed(WindowNative(), kKeyReturn);
+    Running().KeyPressed(Native(kField), kKeyReturn | kModControl);
     EXPECT_EQ(Drain(), (std::vector<Event>{Menu(12), Menu(41)}));
+}
+
+// A binding replaces the number a combination had, the focus keys' own included, and only
+// numbers of 16 bits are bound.
+TEST_F(CoreTest, BindingAgainReplacesTheNumber) {
+    const struct {
+        std::int32_t key;
+        int bound;
+        int posted;
+    } cases[] = {
+        {kKeyReturn, 13, 13}, {kKeyReturn, 65536, 13},    {kKeyReturn, -1, 13},
+        {kKeyReturn, 0, 0},   {kKeyReturn, 65535, 65535}, {kKeyTab, 7, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bound);
+        BindShortcut(kWindow, c.key, c.bound);
+        Running().KeyPressed(Native(kField), c.key);
+        EXPECT_EQ(Drain(), std::vector<Event>{Menu(c.posted)});
+    }
+    fake_->focused = Native(kField);
+    Running().KeyPressed(Native(kField), kKeyTab | kModShift);
+    EXPECT_EQ(FocusedGadget(), kPanel);
 }
 
 TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
@@ -270,30 +489,48 @@ TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
     };
     const std::int32_t back = kKeyTab | kModShift;
     const Step steps[] = {
-        {-1, kKeyTab, kPanel},     {-1, back, kButton},        {kPanel, kKeyTab, kField},
-        {kList, kKeyTab, kEditor}, {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+        {-1, kKeyTab, kPanel},
+        {-1, back, kButton},
+        {kPanel, kKeyTab, kField},
+        {kList, kKeyTab, kEditor},
+        {kButton, kKeyTab, kPanel},
+        {kEditor, back, kList},
         {kPanel, back, kButton},
+        // A hidden gadget that has the focus counts by its place.
+        {kHiddenField, kKeyTab, kEditor},
+        {kHiddenField, back, kList},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
         fake_->focused = step.from < 0 ? 0 : Native(step.from);
-        EXPECT_TRUE(core_.KeyPressed(step.from < 0 ? WindowNative() : Native(step.from), step.key));
-        EXPECT_EQ(core_.FocusedGadget(), step.to);
+        EXPECT_TRUE(
+            Running().KeyPressed(step.from < 0 ? WindowNative() : Native(step.from), step.key));
+        EXPECT_EQ(FocusedGadget(), step.to);
     }
     EXPECT_TRUE(Drain().empty());
 
-    core_.TabChanging(Native(kPanel));
-    core_.TabChanged(Native(kPanel), 1);
+    Running().TabChanging(Native(kPanel));
+    Running().TabChanged(Native(kPanel), 1);
     EXPECT_EQ(TabFromPanel(), kHiddenField);
+
+    // Another window's order holds only its own gadgets: none, then one that keeps the focus.
+    ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
+    EXPECT_TRUE(Running().KeyPressed(WindowNative(1), kKeyTab));
+    EXPECT_EQ(FocusedGadget(), kHiddenField);
+    Create(kNothing, GadgetKind::Button);
+    for (const std::int32_t key : {kKeyTab, back, kKeyTab}) {
+        Running().KeyPressed(WindowNative(1), key);
+        EXPECT_EQ(FocusedGadget(), kNothing);
+    }
 }
 
 TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
     const NativeId panel = Native(kPanel);
-    core_.InputArrived();
-    core_.TabChanging(panel);
-    core_.TabChanged(panel, 1);
-    core_.TabRowReleased(panel, true);
-    core_.TabRowReleased(panel, false);
+    Running().InputArrived();
+    Running().TabChanging(panel);
+    Running().TabChanged(panel, 1);
+    Running().TabRowReleased(panel, true);
+    Running().TabRowReleased(panel, false);
     const std::string first = std::to_string(Native(kPanel) + 1);
     const std::string second = std::to_string(Native(kHiddenField) - 1);
     EXPECT_EQ(fake_->pageCalls, (std::vector<std::string>{"-" + first, "+" + second}));
@@ -301,11 +538,11 @@ TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
               (std::vector<Event>{Gadget(kPanel, Type::Change), Gadget(kPanel, Type::TabClick)}));
 
     // A tab inserted ahead moves the selected tab's index, as the platform reports.
-    fake_->echo = [this](NativeId changed) {
-        core_.TabChanging(changed);
-        core_.TabChanged(changed, 2);
+    fake_->echo = [](NativeId changed) {
+        Running().TabChanging(changed);
+        Running().TabChanged(changed, 2);
     };
-    core_.InsertGadgetItem(kPanel, 0, "Null");
+    InsertGadgetItem(kPanel, 0, "Null");
     EXPECT_TRUE(Drain().empty());
     EXPECT_EQ(fake_->pageCalls.size(), 3u);  // the new page hidden, nothing else
 }
@@ -365,31 +602,40 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        c.act(core_, Native(kList));
+        c.act(Running(), Native(kList));
         EXPECT_EQ(Drain(), c.expected);
     }
 }
 
 // Items and texts set by the caller post nothing; a focus given by the caller is reported.
 TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
-    fake_->echo = [this](NativeId gadget) { core_.FocusIn(gadget); };
-    core_.InsertGadgetItem(kList, -1, "a");
-    core_.WriteGadgetText(kField, "b");
-    core_.WriteGadgetText(kEditor, "c");
-    core_.SetGadgetAccessibleName(kList, "d");
-    core_.FocusGadget(kField);
-    EXPECT_EQ(core_.PollEvent(), EventKind::Gadget);
-    EXPECT_EQ(core_.CurrentEvent(), Gadget(kField, Type::FocusIn));
-    EXPECT_EQ(core_.PollEvent(), EventKind::None);
-    EXPECT_EQ(core_.CurrentEvent().type, Type::None);
+    fake_->echo = [](NativeId gadget) { Running().FocusIn(gadget); };
+    InsertGadgetItem(kList, -1, "a");
+    WriteGadgetText(kField, "b");
+    WriteGadgetText(kEditor, "c");
+    SetGadgetAccessibleName(kList, "d");
+    FocusGadget(kField);
+    EXPECT_EQ(Drain(), std::vector<Event>{Gadget(kField, Type::FocusIn)});
+}
+
+// The editor is handed its lines ended by a lone CR whatever the caller wrote, and what it
+// shows unchanged is not written again.
+TEST_F(CoreTest, TheEditorGetsLoneCarriageReturns) {
+    WriteGadgetText(kEditor, "a\r\nb\nc\r");
+    EXPECT_EQ(fake_->texts.at(Native(kEditor)), u"a\rb\rc\r");
+    fake_->texts[Native(kEditor)] = u"x";
+    WriteGadgetText(kEditor, "a\r\nb\nc\r");
+    EXPECT_EQ(ReadGadgetText(kEditor), "x");
+    fake_->texts[Native(kEditor)] = u"a\r\nb\u2029";
+    EXPECT_EQ(ReadGadgetText(kEditor), "a\rb\r");
 }
 
 // A name is converted like every text; numbers that name no gadget, a window's included,
 // name nothing.
 TEST_F(CoreTest, AccessibleNamesReachTheNamedGadgetOnly) {
-    core_.SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
-    for (const int nothing : {kWindow, 99, -1}) {
-        core_.SetGadgetAccessibleName(nothing, "niemand");
+    SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
+    for (const int nothing : {kWindow, kNothing, -1}) {
+        SetGadgetAccessibleName(nothing, "niemand");
     }
     EXPECT_EQ(fake_->accessibleNames,
               (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
@@ -402,6 +648,9 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     constexpr Colour kDarkText = RGB(30, 30, 30);
     constexpr Colour kNearWhite = RGB(238, 238, 236);
     constexpr Colour kMidnight = RGB(0, 0, 64);
+    constexpr Colour kGrey = RGB(60, 60, 60);
+    constexpr Colour kBlack = RGB(0, 0, 0);
+    constexpr Colour kWhite = RGB(255, 255, 255);
     constexpr Colour kNone = kDefaultColour;
     const struct {
         const char* name;
@@ -414,12 +663,8 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"text set alone", {kNavy, kNone}, kNearWhite, false, {kNavy, kNone}},
         {"explicit text kept", {kNavy, kPale}, kNearWhite, false, {kNavy, kPale}},
         {"light desktop's text", {kNone, kPale}, kDarkText, false, {kDarkText, kPale}},
-        {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {RGB(0, 0, 0), kPale}},
-        {"to white on a dark background",
-         {kNone, kMidnight},
-         RGB(60, 60, 60),
-         false,
-         {RGB(255, 255, 255), kMidnight}},
+        {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {kBlack, kPale}},
+        {"to white on a dark background", {kNone, kMidnight}, kGrey, false, {kWhite, kMidnight}},
         {"dark desktop's text kept",
          {kNone, kMidnight},
          kNearWhite,
@@ -432,17 +677,19 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         fake_->desktopText = c.desktopText;
         fake_->highContrast = c.highContrast;
         for (const int gadget : {kField, kList, kEditor}) {
-            core_.SetGadgetColour(gadget, ColourType::Text, c.set.text);
-            core_.SetGadgetColour(gadget, ColourType::Background, c.set.background);
-            EXPECT_EQ(Shown(gadget), c.shown) << "gadget " << gadget;
+            SetGadgetColour(gadget, ColourType::Text, c.set.text);
+            SetGadgetColour(gadget, ColourType::Background, c.set.background);
+            EXPECT_EQ(fake_->colours[Native(gadget)], c.shown) << "gadget " << gadget;
         }
     }
+    SetGadgetColour(kButton, ColourType::Background, kPale);
+    EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
 }
 
 // A switch of theme, or high contrast going on or off, gives every gadget that takes colours
 // what it is to show under the desktop's new colours, and the others nothing.
 TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
-    core_.SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
+    SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
     const struct {
         Colour desktopText;
         bool highContrast;
@@ -455,22 +702,14 @@ TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
     for (const auto& step : steps) {
         fake_->desktopText = step.desktopText;
         fake_->highContrast = step.highContrast;
-        core_.DesktopColoursChanged();
-        EXPECT_EQ(Shown(kField), step.shown);
+        Running().DesktopColoursChanged();
+        EXPECT_EQ(fake_->colours[Native(kField)], step.shown);
     }
-    EXPECT_FALSE(fake_->colours.contains({Native(kButton), ColourType::Text}));
-}
-
-TEST(Utf16TextTest, ConvertsBothWays) {
-    EXPECT_EQ(Utf16OfWindows1252("\xF6\x80\x81"), u"\u00F6\u20AC\u0081");
-    EXPECT_EQ(Windows1252OfUtf16(u"\u00F6\u20AC\U0001F600\u4E2D"), "\xF6\x80??");
-    EXPECT_EQ(EditorUtf16OfWindows1252("a\rb\r\nc\nd"), u"a\nb\nc\nd");
-    EXPECT_EQ(EditorWindows1252OfUtf16(u"a\nb\u2029c\u2028d"), "a\rb\rc\rd");
+    EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
 }
 
 // Red in the lowest byte, as Windows lays out a colour.
 static_assert(RGB(255, 255, 230) == 0xE6FFFF);
-static_assert(RGB(1, 2, 3) == 0x030201);
 
 }  // namespace
 }  // namespace quillmoor::toolkit

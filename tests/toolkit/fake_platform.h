@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "toolkit/core/platform.h"
+#include "toolkit/core/readable_colours.h"
 
 namespace quillmoor::toolkit {
 
@@ -25,7 +26,8 @@ public:
     std::map<NativeId, std::u16string> texts;
     std::map<NativeId, std::u16string> accessibleNames;
     std::set<NativeId> readOnly;
-    std::map<std::pair<NativeId, ColourType>, Colour> colours;  // as last set
+    std::map<NativeId, NativeId> parents;
+    std::map<NativeId, GadgetColours> colours;  // as last set
     Colour desktopText = RGB(0, 0, 0);
     bool highContrast = false;
     NativeId focused = 0;
@@ -38,7 +40,11 @@ public:
     void DescribeProgram(const std::string& name, const std::string&) override { program = name; }
     NativeId OpenWindow(Placement, const std::u16string&) override { return Make(); }
     void CloseWindow(NativeId window) override { destroyed.push_back(window); }
-    NativeId CreateGadget(NativeId, const GadgetRequest&) override { return Make(); }
+    NativeId CreateGadget(NativeId parent, const GadgetRequest&) override {
+        const NativeId gadget = Make();
+        parents[gadget] = parent;
+        return gadget;
+    }
     void DestroyGadget(NativeId gadget) override { destroyed.push_back(gadget); }
     NativeId InsertTab(NativeId panel, int, const std::u16string&) override {
         echo(panel);
@@ -75,8 +81,8 @@ public:
         accessibleNames[gadget] = name;
         echo(gadget);
     }
-    void SetColour(NativeId gadget, ColourType type, Colour colour) override {
-        colours[{gadget, type}] = colour;
+    void SetColours(NativeId gadget, Colour text, Colour background) override {
+        colours[gadget] = {text, background};
     }
     Colour DesktopTextColour(NativeId) const override { return desktopText; }
     bool HighContrastOn() const override { return highContrast; }

@@ -25,33 +25,12 @@ TEST_F(GadgetNumbers, ReopeningAWindowNumberDestroysTheOldWindowAndItsGadgets) {
     EXPECT_EQ(WindowHandle(kWindow), handle);
 }
 
-TEST_F(GadgetNumbers, FailedCreationKeepsTheOldGadget) {
-    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
-    InsertGadgetItem(1, -1, "Seite");
-    const Handle old = CreateTextGadget(5, 0, 0, 80, 20, "alt", TextFieldFlags::Editable);
-    ASSERT_NE(old, 0);
-    const test::NativeWatch watch(old);
-    // A new panel without tabs is current: there is no page to create anything in.
-    ASSERT_NE(CreatePanelGadget(2, 0, 0, 100, 100), 0);
-    EXPECT_EQ(CreateTextGadget(5, 0, 0, 80, 20, "neu", TextFieldFlags::Editable), 0);
-    EXPECT_FALSE(watch.IsGone());
-    EXPECT_EQ(ReadGadgetText(5), "alt");
-}
-
 // Numbers beyond the range never reach a platform (the core test shows them refused); the
 // largest one names a real object on each.
 TEST_F(GadgetNumbers, TheLargestNumberNamesARealObject) {
     EXPECT_NE(CreateButtonGadget(kMaxObjectNumber, 0, 0, 10, 10, "x"), 0);
     EXPECT_NE(LoadNumberedFont(kMaxObjectNumber, "Courier", 10), 0);
     EXPECT_NE(OpenFormWindow(kMaxObjectNumber, 0, 0, 10, 10, "x", kDialogWindowFlags), 0);
-}
-
-TEST_F(GadgetNumbers, AGadgetCannotReplaceThePanelItLivesIn) {
-    const test::NativeWatch panel(CreatePanelGadget(1, 0, 0, 300, 200));
-    InsertGadgetItem(1, -1, "Seite");
-    EXPECT_EQ(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
-    EXPECT_FALSE(panel.IsGone());
-    EXPECT_EQ(test::ShownKind(1), GadgetKind::Panel);
 }
 
 TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
@@ -81,31 +60,6 @@ TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
     // Back outside the panel, new gadgets go into the window itself.
     ASSERT_NE(CreateButtonGadget(4, 0, 250, 80, 24, "unten"), 0);
     EXPECT_EQ(test::GeometryInWindow(4, kWindow), (test::Rect{0, 250, 80, 24}));
-}
-
-TEST_F(GadgetNumbers, BeginGadgetListKnowsOnlyWindowHandles) {
-    EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
-    EXPECT_EQ(BeginGadgetList(0), 0);
-    EXPECT_EQ(BeginGadgetList(CreateButtonGadget(1, 0, 0, 10, 10, "x")), 0);
-    EXPECT_EQ(WindowHandle(kWindow + 1), 0);
-}
-
-TEST(ToolkitLifetime, CallsOutsideTheToolkitsLifetimeDoNothing) {
-    for (int cycle = 0; cycle < 2; ++cycle) {
-        EXPECT_EQ(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
-        EXPECT_EQ(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
-        InsertGadgetItem(1, -1, "x");
-        WriteGadgetText(1, "x");
-        EXPECT_EQ(ReadGadgetText(1), "");
-        EXPECT_EQ(GadgetItemCount(1), 0);
-        EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
-        EXPECT_EQ(FocusedGadget(), -1);
-        EXPECT_EQ(AskUser("x", "y", AskFlags::YesNo), Answer::NotShown);
-        ASSERT_TRUE(InitToolkit()) << LastFailure();
-        ASSERT_NE(OpenFormWindow(0, 0, 0, 100, 100, "x", kDialogWindowFlags), 0);
-        EXPECT_NE(CreateButtonGadget(1, 0, 0, 10, 10, "x"), 0);
-        EndToolkit();
-    }
 }
 
 // A program, or a test that fails half-way, may leave main() without EndToolkit(): its windows,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/core/utf16_text.h"
+
 namespace quillmoor::toolkit {
 namespace {
 
@@ -26,30 +28,40 @@ TEST(Windows1252, BytesMapToTheirCodePointsAndBack) {
     }
 }
 
-TEST(Windows1252, EveryByteValueRoundTrips) {
+TEST(Windows1252, EveryByteValueRoundTripsThroughUtf16) {
     std::string all;
     for (int byte = 0; byte < 256; ++byte) {
         all.push_back(static_cast<char>(byte));
     }
-    EXPECT_EQ(EncodeWindows1252(DecodeWindows1252(all)), all);
+    EXPECT_EQ(Utf16OfWindows1252(all).size(), all.size());
+    EXPECT_EQ(Windows1252OfUtf16(Utf16OfWindows1252(all)), all);
 }
 
 TEST(Windows1252, CodePointsWithoutAFormBecomeOneQuestionMarkEach) {
     struct Case {
-        std::u32string input;
+        std::u16string input;
         std::string expected;
     };
     const Case cases[] = {
-        {U"\U0001F600", "?"},            // emoji, outside the basic plane
-        {U"a\u4E2Db", "a?b"},            // CJK
-        {U"e\u0301", "e?"},              // combining acute accent
-        {U"\u0080\u0082\u009F", "???"},  // C1 controls that Windows-1252 uses for other marks
-        {U"\u0100\uFFFD\U0010FFFF", "???"},
-        {U"\u00F6\u20AC", "\xF6\x80"},
+        {u"\U0001F600", "?"},            // emoji: a surrogate pair, one character
+        {u"a\u4E2Db", "a?b"},            // CJK
+        {u"e\u0301", "e?"},              // combining acute accent
+        {u"\u0080\u0082\u009F", "???"},  // C1 controls that Windows-1252 uses for other marks
+        {u"\u0100\uFFFD\U0010FFFF", "???"},
+        {u"\xD800x\xDC00", "?x?"},  // lone surrogates
+        {u"\u00F6\u20AC", "\xF6\x80"},
     };
     for (const Case& testCase : cases) {
-        EXPECT_EQ(EncodeWindows1252(testCase.input), testCase.expected);
+        EXPECT_EQ(Windows1252OfUtf16(testCase.input), testCase.expected);
     }
+}
+
+// An editor's text goes out with a lone CR ending each line and comes back the same way,
+// whichever of the platforms' line ends it holds.
+TEST(Windows1252, EditorLineEndsBecomeLoneCarriageReturns) {
+    EXPECT_EQ(EditorUtf16OfWindows1252("a\rb\r\nc\nd\r\r\n"), u"a\rb\rc\rd\r\r");
+    EXPECT_EQ(EditorWindows1252OfUtf16(u"a\r\nb\rc\nd\u2028e\u2029f\n\r"), "a\rb\rc\rd\re\rf\r\r");
+    EXPECT_EQ(Windows1252OfUtf16(u"a\r\nb\u2029"), "a\r\nb?");
 }
 
 }  // namespace

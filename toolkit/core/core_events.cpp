@@ -5,60 +5,94 @@
 
 #include <cstdlib>
 
-#include "toolkit/core/core.h"
+#include "toolkit/core/running_core.h"
 
 namespace quillmoor::toolkit {
 
+namespace {
+
 // Hands out the next queued event, if any, as the current one.
-bool Core::TakeQueued() {
-    const auto next = queue_.Take();
-    current_ = next.value_or(Event{});
+bool TakeQueued(Core& core) {
+    const auto next = core.queue.Take();
+    core.current = next.value_or(Event{});
     return next.has_value();
 }
 
-EventKind Core::WaitForEvent() {
-    while (!TakeQueued()) {
-        platform_->HandleInput(true);
+void Post(Core& core, NativeId gadget, GadgetEventType type) {
+    const auto found = core.gadgets.find(core.GadgetOf(gadget));
+    if (core.silenceDepth == 0 && found != core.gadgets.end()) {
+        core.queue.PostGadgetEvent(found->first, type, found->second.window, core.inputSerial);
     }
-    return current_.kind;
 }
 
-EventKind Core::PollEvent() {
-    if (!TakeQueued()) {
-        platform_->HandleInput(false);
-        TakeQueued();
-    }
-    return current_.kind;
+// The current event as the calls below read it; none outside the toolkit's lifetime.
+Event Current() {
+    const Core* core = RunningCore();
+    return core == nullptr ? Event{} : core->current;
 }
 
-void Core::Post(NativeId gadget, GadgetEventType type) {
-    const GadgetRecord* record = gadgets_.Find(GadgetOf(gadget));
-    if (silenceDepth_ == 0 && record != nullptr) {
-        queue_.PostGadgetEvent(GadgetOf(gadget), type, record->window, inputSerial_);
+}  // namespace
+
+EventKind WaitForEvent() {
+    Core* core = RunningCore();
+    if (core == nullptr) {
+        return EventKind::None;
     }
+    while (!TakeQueued(*core)) {
+        core->platform->HandleInput(true);
+    }
+    return core->current.kind;
+}
+
+EventKind PollEvent() {
+    Core* core = RunningCore();
+    if (core == nullptr) {
+        return EventKind::None;
+    }
+    if (!TakeQueued(*core)) {
+        core->platform->HandleInput(false);
+        TakeQueued(*core);
+    }
+    return core->current.kind;
+}
+
+int EventGadgetId() {
+    return Current().number;
+}
+
+int EventMenuNumber() {
+    return Current().number;
+}
+
+GadgetEventType EventSubtype() {
+    return Current().type;
+}
+
+int EventWindow() {
+    return Current().window;
 }
 
 void Core::CloseRequested(NativeId window) {
     const int number = WindowOf(window);
     if (number >= 0) {
-        queue_.PostWindowEvent(EventKind::Close, number, inputSerial_);
+        queue.PostClose(number, inputSerial);
     }
 }
 
 void Core::Clicked(NativeId gadget) {
-    Post(gadget, GadgetEventType::Change);
+    Post(*this, gadget, GadgetEventType::Change);
 }
 
 void Core::TextChanged(NativeId field) {
-    Post(field, GadgetEventType::TextChange);
+    Post(*this, field, GadgetEventType::TextChange);
 }
 
 void Core::FocusIn(NativeId field) {
-    Post(field, GadgetEventType::FocusIn);
+    Post(*this, field, GadgetEventType::FocusIn);
 }
 
 void Core::FocusOut(NativeId field) {
-    Post(field, GadgetEventType::FocusOut);
+    Post(*this, field, GadgetEventType::FocusOut);
 }
 
 void Core::ListPressed(NativeId list, int x, int y, bool leftButton, bool shiftOrControl) {
@@ -73,11 +107,11 @@ void Core::ListMoved(NativeId list, int x, int y) {
     if (record == nullptr || !record->pressPoint) {
         return;
     }
-    const int distance = platform_->DragDistance();
+    const int distance = platform->DragDistance();
     if (std::abs(x - record->pressPoint->first) > distance ||
         std::abs(y - record->pressPoint->second) > distance) {
         record->pressPoint.reset();
-        Post(list, GadgetEventType::DragStart);
+        Post(*this, list, GadgetEventType::DragStart);
     }
 }
 
@@ -85,7 +119,7 @@ void Core::ListReleased(NativeId list, bool leftButton) {
     GadgetRecord* record = Find(GadgetOf(list), GadgetKind::List);
     if (record != nullptr && record->pressPoint && leftButton) {
         record->pressPoint.reset();
-        Post(list, GadgetEventType::Change);
+        Post(*this, list, GadgetEventType::Change);
     }
 }
 
@@ -98,36 +132,36 @@ void Core::ListCaptureLost(NativeId list) {
 
 void Core::ListDoubleClicked(NativeId list, bool leftButton) {
     if (leftButton) {
-        Post(list, GadgetEventType::DoubleClick);
+        Post(*this, list, GadgetEventType::DoubleClick);
     }
 }
 
 void Core::SelectionChanged(NativeId list) {
-    Post(list, GadgetEventType::Change);
+    Post(*this, list, GadgetEventType::Change);
 }
 
 // The toolkit's own tab insertions move the selected tab's index, never the selected page.
 void Core::TabChanging(NativeId panel) {
     const GadgetRecord* record = Find(GadgetOf(panel), GadgetKind::Panel);
-    if (silenceDepth_ == 0 && record != nullptr && record->shownPage != 0) {
-        platform_->ShowPage(record->shownPage, false);
+    if (silenceDepth == 0 && record != nullptr && record->shownPage != 0) {
+        platform->ShowPage(record->shownPage, false);
     }
 }
 
 void Core::TabChanged(NativeId panel, int newIndex) {
     GadgetRecord* record = Find(GadgetOf(panel), GadgetKind::Panel);
-    if (silenceDepth_ > 0 || record == nullptr || newIndex < 0 ||
+    if (silenceDepth > 0 || record == nullptr || newIndex < 0 ||
         newIndex >= static_cast<int>(record->pages.size())) {
         return;
     }
     record->shownPage = record->pages[static_cast<std::size_t>(newIndex)];
-    platform_->ShowPage(record->shownPage, true);
-    Post(panel, GadgetEventType::Change);
+    platform->ShowPage(record->shownPage, true);
+    Post(*this, panel, GadgetEventType::Change);
 }
 
 void Core::TabRowReleased(NativeId panel, bool leftButton) {
     if (leftButton) {
-        Post(panel, GadgetEventType::TabClick);
+        Post(*this, panel, GadgetEventType::TabClick);
     }
 }
 

@@ -4,28 +4,76 @@
 
 #include <algorithm>
 
-#include "toolkit/core/core.h"
-#include "toolkit/core/focus_order.h"
+#include "toolkit/core/running_core.h"
 
 namespace quillmoor::toolkit {
 
-void Core::BindShortcut(int window, std::int32_t shortcut, int event) {
-    if (WindowRecord* record = windows_.Find(window)) {
-        record->shortcuts.Bind(shortcut, event);
+namespace {
+
+constexpr int kLargestEventNumber = 0xFFFF;
+
+// A gadget is shown when every page it lies on is its panel's selected page.
+bool IsShown(const Core& core, const GadgetRecord& record) {
+    if (record.panel < 0) {
+        return true;
+    }
+    const auto panel = core.gadgets.find(record.panel);
+    return panel != core.gadgets.end() && panel->second.shownPage == record.page &&
+           IsShown(core, panel->second);
+}
+
+// The candidates are the window's shown gadgets in creation order; every kind takes the focus.
+// The focused gadget counts by its place even when it is hidden, and keeps the focus when it is
+// the only candidate; without a focused gadget of the window the walk starts just outside the
+// order, so that its first step lands on the first gadget (forward) or the last (backward).
+void MoveFocus(Core& core, int window, bool forward) {
+    std::vector<const GadgetRecord*> order;
+    for (const auto& [number, record] : core.gadgets) {
+        if (record.window == window) {
+            order.push_back(&record);
+        }
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto* left, const auto* right) { return left->serial < right->serial; });
+    const NativeId focused = core.platform->FocusedObject();
+    const auto at = std::find_if(order.begin(), order.end(), [focused](const auto* record) {
+        return record->native == focused;
+    });
+    const std::size_t count = order.size();
+    std::size_t position = at != order.end() ? static_cast<std::size_t>(at - order.begin())
+                                             : (forward ? count - 1 : 0);
+    for (std::size_t step = 0; step < count; ++step) {
+        position = forward ? (position + 1) % count : (position + count - 1) % count;
+        if (IsShown(core, *order[position])) {
+            core.platform->Focus(order[position]->native,
+                                 forward ? FocusCause::TabForward : FocusCause::TabBackward);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void BindShortcut(int window, std::int32_t shortcut, int event) {
+    Core* core = RunningCore();
+    if (core != nullptr && core->windows.contains(window) && event >= 0 &&
+        event <= kLargestEventNumber) {
+        core->windows.at(window).shortcuts[shortcut] = event;
     }
 }
 
 // An editable editor takes a plain Tab as text, so the shortcut table is not asked then.
 bool Core::WouldTakeKey(NativeId target, std::int32_t shortcut) const {
-    const WindowRecord* window = windows_.Find(WindowOfTarget(target));
-    if (window == nullptr) {
+    const auto window = windows.find(WindowOfTarget(target));
+    if (window == windows.end()) {
         return false;
     }
-    const GadgetRecord* editor = Find(GadgetOf(target), GadgetKind::Editor);
-    if (shortcut == kKeyTab && editor != nullptr && !platform_->ReadOnly(editor->native)) {
+    const auto gadget = gadgets.find(GadgetOf(target));
+    if (shortcut == kKeyTab && gadget != gadgets.end() &&
+        gadget->second.kind == GadgetKind::Editor && !platform->ReadOnly(gadget->second.native)) {
         return false;
     }
-    return window->shortcuts.Lookup(shortcut).has_value();
+    return window->second.shortcuts.contains(shortcut);
 }
 
 bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
@@ -33,51 +81,30 @@ bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
         return false;
     }
     const int window = WindowOfTarget(target);
-    const int eventNumber = *windows_.Find(window)->shortcuts.Lookup(shortcut);
+    const int eventNumber = windows.at(window).shortcuts.at(shortcut);
     switch (eventNumber) {
         case kFocusNextEvent:
-            MoveFocus(window, true);
+            MoveFocus(*this, window, true);
             break;
         case kFocusPreviousEvent:
-            MoveFocus(window, false);
+            MoveFocus(*this, window, false);
             break;
         default:
-            queue_.PostMenuEvent(eventNumber, window, inputSerial_);
+            queue.PostMenuEvent(eventNumber, window, inputSerial);
             break;
     }
     return true;
 }
 
-int Core::FocusedGadget() const {
-    return GadgetOf(platform_->FocusedObject());
+int FocusedGadget() {
+    const Core* core = RunningCore();
+    return core == nullptr ? -1 : core->GadgetOf(core->platform->FocusedObject());
 }
 
-void Core::FocusGadget(int gadget) {
-    if (const GadgetRecord* record = gadgets_.Find(gadget)) {
-        platform_->Focus(record->native, FocusCause::Program);
-    }
-}
-
-// The candidates are the window's shown gadgets in creation order; every kind takes the focus.
-void Core::MoveFocus(int window, bool forward) {
-    std::vector<std::pair<std::uint64_t, FocusSlot>> slots;
-    for (const int gadget : gadgets_.Numbers()) {
-        const GadgetRecord* record = gadgets_.Find(gadget);
-        if (record->window == window) {
-            slots.push_back({record->serial, {gadget, IsShown(*record)}});
-        }
-    }
-    std::sort(slots.begin(), slots.end(),
-              [](const auto& left, const auto& right) { return left.first < right.first; });
-    std::vector<FocusSlot> stops;
-    for (const auto& slot : slots) {
-        stops.push_back(slot.second);
-    }
-    const auto next = NextFocus(stops, FocusedGadget(),
-                                forward ? FocusDirection::Next : FocusDirection::Previous);
-    if (next) {
-        platform_->Focus(gadgets_.Find(*next)->native,
-                         forward ? FocusCause::TabForward : FocusCause::TabBackward);
+void FocusGadget(int gadget) {
+    Core* core = RunningCore();
+    if (const GadgetRecord* record = core == nullptr ? nullptr : core->Find(gadget)) {
+        core->platform->Focus(record->native, FocusCause::Program);
     }
 }
 

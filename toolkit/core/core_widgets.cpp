@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "toolkit/core/core.h"
+#include "toolkit/core/running_core.h"
 #include "toolkit/core/utf16_text.h"
 
 namespace quillmoor::toolkit {
@@ -27,25 +27,46 @@ bool TakesColours(GadgetKind kind) {
     return kind == GadgetKind::Text || kind == GadgetKind::List || kind == GadgetKind::Editor;
 }
 
-}  // namespace
-
-// Builds the widget first and only then gives it the number, destroying what the number named
-// before; when it cannot be built the number keeps its old gadget.
-Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, const std::string& text,
-                          bool readOnly) {
-    const auto& current = containers_.Current();
-    if (!decltype(gadgets_)::Accepts(gadget) || !current || current->isPanel) {
+// Makes the native widget and gives it the number, in silence; 0 when the platform refused.
+// Only then is what the number named before destroyed: when the widget cannot be built the
+// number keeps its old gadget.
+NativeId BuildGadget(Core& core, int gadget, const Container& page, const GadgetRequest& request) {
+    const Core::Silence silence(core);
+    const NativeId native = core.platform->CreateGadget(page.native, request);
+    if (native == 0) {
         return 0;
     }
-    const Container page = *current;
+    core.DestroyGadget(gadget);
+    GadgetRecord& record = core.gadgets[gadget];
+    record.kind = request.kind;
+    record.native = native;
+    record.window = page.window;
+    record.panel = page.panel;
+    record.page = page.panel >= 0 ? page.native : 0;
+    record.serial = core.nextSerial++;
+    core.gadgetByNative[native] = gadget;
+    if (request.kind == GadgetKind::Panel) {
+        core.containers.push_back(Container{page.window, native, gadget, true});
+    }
+    return native;
+}
+
+Handle Create(int gadget, GadgetKind kind, Placement placement, const std::string& text = {},
+              bool readOnly = false) {
+    Core* core = RunningCore();
+    if (core == nullptr || !IsObjectNumber(gadget) || core->containers.empty() ||
+        core->containers.back().isPanel) {
+        return 0;
+    }
+    const Container page = core->containers.back();
     if (page.panel >= 0) {
-        const GadgetRecord* panel = Find(page.panel, GadgetKind::Panel);
+        const GadgetRecord* panel = core->Find(page.panel, GadgetKind::Panel);
         if (panel == nullptr || std::find(panel->pages.begin(), panel->pages.end(), page.native) ==
                                     panel->pages.end()) {
             return 0;
         }
         // Replacing the gadget that holds the current page would destroy the new gadget with it.
-        if (gadget == page.panel || Holds(gadget, page.panel)) {
+        if (gadget == page.panel || core->Holds(gadget, page.panel)) {
             return 0;
         }
     } else if (WindowHandle(page.window) != static_cast<Handle>(page.native)) {
@@ -53,49 +74,79 @@ Handle Core::CreateGadget(int gadget, GadgetKind kind, Placement placement, cons
     }
     placement.width = std::max(placement.width, 0);
     placement.height = std::max(placement.height, 0);
-    const NativeId native = BuildGadget(gadget, kind, page, placement, text, readOnly);
+    const NativeId native =
+        BuildGadget(*core, gadget, page, {kind, placement, Utf16OfWindows1252(text), readOnly});
     // The first gadget or menu event the caller sees comes from the user, not from input that
     // was pending while the form was built. That input still has its effect, a tab it selected
     // shows its page; only its events go, so it is not handled in silence.
     if (native != 0 && kind == GadgetKind::Editor) {
-        platform_->HandleInput(false);
-        queue_.DiscardInputEvents();
+        core->platform->HandleInput(false);
+        core->queue.DiscardInputEvents();
     }
     return static_cast<Handle>(native);
 }
 
-NativeId Core::BuildGadget(int gadget, GadgetKind kind, const Container& page, Placement placement,
-                           const std::string& text, bool readOnly) {
-    const Silence silence(*this);
-    const NativeId native =
-        platform_->CreateGadget(page.native, {kind, placement, Utf16OfWindows1252(text), readOnly});
-    if (native == 0) {
-        return 0;
-    }
-    DestroyGadget(gadget);
-    auto record = std::make_unique<GadgetRecord>();
-    record->kind = kind;
-    record->native = native;
-    record->window = page.window;
-    record->panel = page.panel;
-    record->page = page.panel >= 0 ? page.native : 0;
-    record->serial = nextSerial_++;
-    gadgets_.Replace(gadget, std::move(record));
-    gadgetByNative_[native] = gadget;
-    if (kind == GadgetKind::Panel) {
-        containers_.Push(Container{page.window, native, gadget, true});
-    }
-    return native;
+// Gives the widget the colours it is to show now, from the caller's and the desktop's: both
+// together, since they are chosen as a pair.
+void ShowColours(Platform& platform, const GadgetRecord& record) {
+    const GadgetColours shown = ColoursToShow(
+        record.colours, platform.DesktopTextColour(record.native), platform.HighContrastOn());
+    platform.SetColours(record.native, shown.text, shown.background);
 }
 
-void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
-    const Silence silence(*this);
-    if (GadgetRecord* panel = Find(gadget, GadgetKind::Panel)) {
+// The running core's gadget under the number, of that kind where one is given; nullptr when
+// there is none, or no core runs.
+GadgetRecord* Gadget(int gadget, std::optional<GadgetKind> kind = std::nullopt) {
+    Core* core = RunningCore();
+    GadgetRecord* record = core == nullptr ? nullptr : core->Find(gadget);
+    return record != nullptr && (!kind || record->kind == *kind) ? record : nullptr;
+}
+
+// Asked only once Gadget() has found a gadget, and with it the running core.
+Platform& RunningPlatform() {
+    return *RunningCore()->platform;
+}
+
+}  // namespace
+
+Handle CreatePanelGadget(int gadget, int x, int y, int width, int height) {
+    return Create(gadget, GadgetKind::Panel, {x, y, width, height});
+}
+
+Handle CreateTextGadget(int gadget, int x, int y, int width, int height, const std::string& text,
+                        TextFieldFlags flags) {
+    const auto readOnly = static_cast<std::uint32_t>(TextFieldFlags::ReadOnly);
+    return Create(gadget, GadgetKind::Text, {x, y, width, height}, text,
+                  (static_cast<std::uint32_t>(flags) & readOnly) != 0);
+}
+
+Handle CreateCheckGadget(int gadget, int x, int y, int width, int height, const std::string& text) {
+    return Create(gadget, GadgetKind::Check, {x, y, width, height}, text);
+}
+
+Handle CreateListGadget(int gadget, int x, int y, int width, int height) {
+    return Create(gadget, GadgetKind::List, {x, y, width, height});
+}
+
+Handle CreateButtonGadget(int gadget, int x, int y, int width, int height,
+                          const std::string& text) {
+    return Create(gadget, GadgetKind::Button, {x, y, width, height}, text);
+}
+
+Handle CreateEditorGadget(int gadget, int x, int y, int width, int height) {
+    return Create(gadget, GadgetKind::Editor, {x, y, width, height});
+}
+
+void InsertGadgetItem(int gadget, int position, const std::string& text) {
+    if (GadgetRecord* panel = Gadget(gadget, GadgetKind::Panel)) {
+        Core& core = *RunningCore();
+        const Core::Silence silence(core);
         const auto index = InsertionIndex(position, static_cast<int>(panel->pages.size()));
         if (!index) {
             return;
         }
-        const NativeId page = platform_->InsertTab(panel->native, *index, Utf16OfWindows1252(text));
+        const NativeId page =
+            core.platform->InsertTab(panel->native, *index, Utf16OfWindows1252(text));
         // A tab the platform could not add has no page to record: the later tabs' indexes
         // must go on naming their own pages.
         if (page == 0) {
@@ -105,51 +156,56 @@ void Core::InsertGadgetItem(int gadget, int position, const std::string& text) {
         if (panel->shownPage == 0) {
             panel->shownPage = page;
         }
-        platform_->ShowPage(page, page == panel->shownPage);
-        containers_.ReplaceCurrent(Container{panel->window, page, gadget, false});
-    } else if (GadgetRecord* list = Find(gadget, GadgetKind::List)) {
+        core.platform->ShowPage(page, page == panel->shownPage);
+        // The page takes the place of the panel or of the previous page; nothing is pushed.
+        if (!core.containers.empty()) {
+            core.containers.back() = Container{panel->window, page, gadget, false};
+        }
+    } else if (GadgetRecord* list = Gadget(gadget, GadgetKind::List)) {
+        const Core::Silence silence(*RunningCore());
         const auto index = InsertionIndex(position, static_cast<int>(list->items.size()));
-        if (index && platform_->InsertItem(list->native, *index, Utf16OfWindows1252(text))) {
+        if (index && RunningPlatform().InsertItem(list->native, *index, Utf16OfWindows1252(text))) {
             list->items.insert(list->items.begin() + *index, text);
         }
     }
 }
 
-void Core::DeleteGadgetItem(int gadget, int index) {
-    GadgetRecord* list = Find(gadget, GadgetKind::List);
+void DeleteGadgetItem(int gadget, int index) {
+    GadgetRecord* list = Gadget(gadget, GadgetKind::List);
     if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) {
         return;
     }
-    const Silence silence(*this);
-    const int selected = platform_->State(list->native);
-    platform_->RemoveItem(list->native, index);
+    const Core::Silence silence(*RunningCore());
+    Platform& platform = RunningPlatform();
+    const int selected = platform.State(list->native);
+    platform.RemoveItem(list->native, index);
     list->items.erase(list->items.begin() + index);
     // Only a selection on another item survives, so that a second delete removes nothing the
     // user did not choose; a platform may have moved the selection while removing.
     if (selected < 0 || selected == index) {
-        platform_->ClearSelection(list->native);
+        platform.ClearSelection(list->native);
     }
 }
 
-int Core::GadgetItemCount(int gadget) const {
-    const GadgetRecord* list = Find(gadget, GadgetKind::List);
+int GadgetItemCount(int gadget) {
+    const GadgetRecord* list = Gadget(gadget, GadgetKind::List);
     return list == nullptr ? 0 : static_cast<int>(list->items.size());
 }
 
-std::string Core::ReadGadgetItemText(int gadget, int index) const {
-    const GadgetRecord* list = Find(gadget, GadgetKind::List);
+std::string ReadGadgetItemText(int gadget, int index) {
+    const GadgetRecord* list = Gadget(gadget, GadgetKind::List);
     if (list == nullptr || index < 0 || index >= static_cast<int>(list->items.size())) {
         return {};
     }
     return list->items[static_cast<std::size_t>(index)];
 }
 
-std::string Core::ReadGadgetText(int gadget) const {
-    if (const GadgetRecord* field = Find(gadget, GadgetKind::Text)) {
-        return Windows1252OfUtf16(platform_->Text(field->native));
+std::string ReadGadgetText(int gadget) {
+    if (const GadgetRecord* field = Gadget(gadget, GadgetKind::Text)) {
+        return Windows1252OfUtf16(RunningPlatform().Text(field->native));
     }
-    if (const GadgetRecord* editor = Find(gadget, GadgetKind::Editor)) {
-        return EditorWindows1252OfUtf16(platform_->Text(editor->native));
+    if (const GadgetRecord* editor = Gadget(gadget, GadgetKind::Editor)) {
+        return EditorWindows1252OfUtf16(RunningPlatform().Text(editor->native));
     }
     return {};
 }
@@ -157,108 +213,104 @@ std::string Core::ReadGadgetText(int gadget) const {
 // Writing the text an editor already shows, into an editor the user has not changed since,
 // would only lay the whole document out again (the panel regenerates twice per tab click) and
 // move the view back to the top; the editor is left as it is instead.
-void Core::WriteGadgetText(int gadget, const std::string& text) {
-    const Silence silence(*this);
-    if (const GadgetRecord* field = Find(gadget, GadgetKind::Text)) {
-        platform_->SetText(field->native, Utf16OfWindows1252(text));
-    } else if (GadgetRecord* editor = Find(gadget, GadgetKind::Editor)) {
-        if (editor->writtenText == text && !platform_->EditedSinceSet(editor->native)) {
+void WriteGadgetText(int gadget, const std::string& text) {
+    if (const GadgetRecord* field = Gadget(gadget, GadgetKind::Text)) {
+        const Core::Silence silence(*RunningCore());
+        RunningPlatform().SetText(field->native, Utf16OfWindows1252(text));
+    } else if (GadgetRecord* editor = Gadget(gadget, GadgetKind::Editor)) {
+        const Core::Silence silence(*RunningCore());
+        if (editor->writtenText == text && !RunningPlatform().EditedSinceSet(editor->native)) {
             return;
         }
-        platform_->SetText(editor->native, EditorUtf16OfWindows1252(text));
+        RunningPlatform().SetText(editor->native, EditorUtf16OfWindows1252(text));
         editor->writtenText = text;
     }
 }
 
-int Core::ReadGadgetState(int gadget) const {
-    if (const GadgetRecord* box = Find(gadget, GadgetKind::Check)) {
-        return platform_->State(box->native);
+int ReadGadgetState(int gadget) {
+    const GadgetRecord* record = Gadget(gadget);
+    if (record == nullptr ||
+        (record->kind != GadgetKind::Check && record->kind != GadgetKind::List)) {
+        return 0;
     }
-    if (const GadgetRecord* list = Find(gadget, GadgetKind::List)) {
-        return platform_->State(list->native);
-    }
-    return 0;
+    return RunningPlatform().State(record->native);
 }
 
-void Core::SetGadgetAccessibleName(int gadget, const std::string& name) {
-    const Silence silence(*this);
-    if (const GadgetRecord* record = gadgets_.Find(gadget)) {
-        platform_->SetAccessibleName(record->native, Utf16OfWindows1252(name));
+void SetGadgetAccessibleName(int gadget, const std::string& name) {
+    if (const GadgetRecord* record = Gadget(gadget)) {
+        const Core::Silence silence(*RunningCore());
+        RunningPlatform().SetAccessibleName(record->native, Utf16OfWindows1252(name));
     }
 }
 
-void Core::SetGadgetColour(int gadget, ColourType type, Colour colour) {
-    GadgetRecord* record = gadgets_.Find(gadget);
+void SetGadgetColour(int gadget, ColourType type, Colour colour) {
+    GadgetRecord* record = Gadget(gadget);
     if (record == nullptr || !TakesColours(record->kind)) {
         return;
     }
     (type == ColourType::Text ? record->colours.text : record->colours.background) = colour;
-    ShowColours(*record);
+    ShowColours(RunningPlatform(), *record);
 }
 
-// Both colours go every time: they are chosen as a pair.
-void Core::ShowColours(const GadgetRecord& record) {
-    const GadgetColours shown = ColoursToShow(
-        record.colours, platform_->DesktopTextColour(record.native), platform_->HighContrastOn());
-    platform_->SetColour(record.native, ColourType::Text, shown.text);
-    platform_->SetColour(record.native, ColourType::Background, shown.background);
-}
-
-// Gadgets without colours of the caller's are asked too: a realisation may keep colours of its
-// own beside them, the editor's selection for one.
+// Gadgets without colours of the caller's are given them too: a realisation may keep colours
+// of its own beside them, the editor's selection for one.
 void Core::DesktopColoursChanged() {
-    for (const int gadget : gadgets_.Numbers()) {
-        const GadgetRecord& record = *gadgets_.Find(gadget);
+    for (const auto& [number, record] : gadgets) {
         if (TakesColours(record.kind)) {
-            ShowColours(record);
+            ShowColours(*platform, record);
         }
     }
 }
 
-Handle Core::LoadNumberedFont(int font, const std::string& name, int size) {
-    if (!decltype(fonts_)::Accepts(font)) {
+Handle LoadNumberedFont(int font, const std::string& name, int size) {
+    Core* core = RunningCore();
+    if (core == nullptr || !IsObjectNumber(font)) {
         return 0;
     }
-    if (const std::unique_ptr<FontRecord> old = fonts_.Remove(font)) {
-        platform_->ReleaseFont(old->native);
+    if (const auto old = core->fonts.find(font); old != core->fonts.end()) {
+        core->platform->ReleaseFont(old->second);
+        core->fonts.erase(old);
     }
-    if (size < 1) {
-        return 0;
+    const NativeId native = size < 1 ? 0 : core->platform->LoadFont(Utf16OfWindows1252(name), size);
+    if (native != 0) {
+        core->fonts[font] = native;
     }
-    const NativeId native = platform_->LoadFont(Utf16OfWindows1252(name), size);
-    if (native == 0) {
-        return 0;
-    }
-    fonts_.Replace(font, std::make_unique<FontRecord>(FontRecord{native}));
     return static_cast<Handle>(native);
 }
 
-Handle Core::FontHandle(int font) const {
-    const FontRecord* record = fonts_.Find(font);
-    return record == nullptr ? 0 : static_cast<Handle>(record->native);
+Handle FontHandle(int font) {
+    const Core* core = RunningCore();
+    if (core == nullptr || !core->fonts.contains(font)) {
+        return 0;
+    }
+    return static_cast<Handle>(core->fonts.at(font));
 }
 
 // A handle that names no loaded font, 0 included, shows the plain system font.
-void Core::AssignGadgetFont(int gadget, Handle fontHandle) {
-    const GadgetRecord* record = gadgets_.Find(gadget);
+void AssignGadgetFont(int gadget, Handle fontHandle) {
+    const GadgetRecord* record = Gadget(gadget);
     if (record == nullptr) {
         return;
     }
+    Platform& platform = RunningPlatform();
     if (fontHandle == -1) {
-        platform_->SetFont(record->native, FontChoice::DefaultWidgetFont, 0);
+        platform.SetFont(record->native, FontChoice::DefaultWidgetFont, 0);
         return;
     }
-    for (const int font : fonts_.Numbers()) {
-        if (FontHandle(font) == fontHandle) {
-            platform_->SetFont(record->native, FontChoice::Loaded, fonts_.Find(font)->native);
+    for (const auto& [number, font] : RunningCore()->fonts) {
+        if (static_cast<Handle>(font) == fontHandle) {
+            platform.SetFont(record->native, FontChoice::Loaded, font);
             return;
         }
     }
-    platform_->SetFont(record->native, FontChoice::PlainSystemFont, 0);
+    platform.SetFont(record->native, FontChoice::PlainSystemFont, 0);
 }
 
-Answer Core::AskUser(const std::string& title, const std::string& text) {
-    return platform_->AskYesNo(Utf16OfWindows1252(title), Utf16OfWindows1252(text));
+Answer AskUser(const std::string& title, const std::string& text, AskFlags) {
+    Core* core = RunningCore();
+    return core == nullptr
+               ? Answer::NotShown
+               : core->platform->AskYesNo(Utf16OfWindows1252(title), Utf16OfWindows1252(text));
 }
 
 }  // namespace quillmoor::toolkit

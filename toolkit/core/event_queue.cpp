@@ -12,12 +12,11 @@ void EventQueue::PostMenuEvent(int eventNumber, int window, InputSerial input) {
     input_.push_back({{EventKind::Menu, eventNumber, GadgetEventType::None, window}, input});
 }
 
-void EventQueue::PostWindowEvent(EventKind kind, int window, InputSerial input) {
-    if (!windowEvents_.empty() && windowEvents_.back().event.kind == kind &&
-        windowEvents_.back().event.window == window) {
+void EventQueue::PostClose(int window, InputSerial input) {
+    if (!windowEvents_.empty() && windowEvents_.back().event.window == window) {
         return;
     }
-    windowEvents_.push_back({{kind, 0, GadgetEventType::None, window}, input});
+    windowEvents_.push_back({{EventKind::Close, 0, GadgetEventType::None, window}, input});
 }
 
 std::optional<Event> EventQueue::Take() {

@@ -3,11 +3,11 @@
 // The toolkit's queue of events on their way to the caller, without any platform in it.
 //
 // Two first-in first-out lists: the gadget and menu events that user input has yielded, and
-// the window events (close requests above all). Each entry carries the serial number of the
+// the window events, which are close requests. Each entry carries the serial number of the
 // platform input during which it arose, so that inputs are served in the order they came,
 // and within one input the gadget and menu events come before the window events queued
-// while it was handled. Nothing is ever dropped or reordered, except that a window event
-// equal to the newest queued one is not added again, and that the entries of a gadget or
+// while it was handled. Nothing is ever dropped or reordered, except that a close equal to
+// the newest queued window event is not added again, and that the entries of a gadget or
 // window leave with it.
 
 #include <cstdint>
@@ -35,12 +35,11 @@ class EventQueue {
 public:
     void PostGadgetEvent(int gadget, GadgetEventType type, int window, InputSerial input);
     void PostMenuEvent(int eventNumber, int window, InputSerial input);
-    // Not added when the newest queued window event has the same kind and window.
-    void PostWindowEvent(EventKind kind, int window, InputSerial input);
+    // Not added when the newest queued window event is the same window's close.
+    void PostClose(int window, InputSerial input);
 
     // The oldest entry of the earliest input, gadget and menu events first; else nothing.
     std::optional<Event> Take();
-    bool IsEmpty() const { return input_.empty() && windowEvents_.empty(); }
 
     // Drops every pending gadget and menu event; window events stay.
     void DiscardInputEvents() { input_.clear(); }

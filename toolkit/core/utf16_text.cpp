@@ -17,14 +17,18 @@ bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-template <typename LineEnd>
-std::string Encode(std::u16string_view text, LineEnd lineEnd) {
+// With editorLines, each line end (a "\r\n" pair counting as one) becomes a lone "\r".
+std::string Encode(std::u16string_view text, bool editorLines) {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t index = 0; index < text.size(); ++index) {
         const char16_t unit = text[index];
-        if (lineEnd(unit)) {
+        if (editorLines && (unit == u'\r' || unit == u'\n' || unit == kLineSeparator ||
+                            unit == kParagraphSeparator)) {
             bytes.push_back('\r');
+            if (unit == u'\r' && index + 1 < text.size() && text[index + 1] == u'\n') {
+                ++index;
+            }
         } else if (IsHighSurrogate(unit) && index + 1 < text.size() &&
                    IsLowSurrogate(text[index + 1])) {
             bytes.push_back(kUnrepresentable);
@@ -48,7 +52,7 @@ std::u16string Utf16OfWindows1252(std::string_view bytes) {
 }
 
 std::string Windows1252OfUtf16(std::u16string_view text) {
-    return Encode(text, [](char16_t) { return false; });
+    return Encode(text, false);
 }
 
 // Whole generated classes of megabytes come through here: one pass, sized up front.
@@ -56,9 +60,9 @@ std::u16string EditorUtf16OfWindows1252(std::string_view bytes) {
     std::u16string text(bytes.size(), u'\0');
     std::size_t length = 0;
     for (std::size_t index = 0; index < bytes.size(); ++index) {
-        if (bytes[index] == '\r') {
-            text[length++] = u'\n';
-            if (index + 1 < bytes.size() && bytes[index + 1] == '\n') {
+        if (bytes[index] == '\r' || bytes[index] == '\n') {
+            text[length++] = u'\r';
+            if (bytes[index] == '\r' && index + 1 < bytes.size() && bytes[index + 1] == '\n') {
                 ++index;
             }
         } else {
@@ -71,9 +75,7 @@ std::u16string EditorUtf16OfWindows1252(std::string_view bytes) {
 }
 
 std::string EditorWindows1252OfUtf16(std::u16string_view text) {
-    return Encode(text, [](char16_t unit) {
-        return unit == u'\n' || unit == kLineSeparator || unit == kParagraphSeparator;
-    });
+    return Encode(text, true);
 }
 
 }  // namespace quillmoor::toolkit

@@ -13,9 +13,9 @@ std::u16string Utf16OfWindows1252(std::string_view bytes);
 // A code point with no Windows-1252 form becomes one kUnrepresentable, a surrogate pair too.
 std::string Windows1252OfUtf16(std::u16string_view text);
 
-// Editor text: "\r", "\r\n" and "\n" each end one line, and reach the realisation as '\n'.
+// Editor text: "\r", "\r\n" and "\n" each end one line, and reach the realisation as '\r'.
 std::u16string EditorUtf16OfWindows1252(std::string_view bytes);
-// '\n', U+2028 and U+2029 each end one line, and come back as a lone "\r".
+// "\r\n", '\r', '\n', U+2028 and U+2029 each end one line, and come back as a lone "\r".
 std::string EditorWindows1252OfUtf16(std::u16string_view text);
 
 }  // namespace quillmoor::toolkit

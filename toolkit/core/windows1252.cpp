@@ -48,13 +48,4 @@ char EncodeWindows1252(char32_t codePoint) {
     return static_cast<char>(kRangeStart + std::distance(kHighControlRange.begin(), found));
 }
 
-std::string EncodeWindows1252(std::u32string_view codePoints) {
-    std::string bytes;
-    bytes.reserve(codePoints.size());
-    for (const char32_t codePoint : codePoints) {
-        bytes.push_back(EncodeWindows1252(codePoint));
-    }
-    return bytes;
-}
-
 }  // namespace quillmoor::toolkit

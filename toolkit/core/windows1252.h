@@ -17,6 +17,5 @@ std::u32string DecodeWindows1252(std::string_view bytes);
 // A code point with no Windows-1252 form (emoji, CJK, combining marks, lone surrogates)
 // becomes one kUnrepresentable.
 char EncodeWindows1252(char32_t codePoint);
-std::string EncodeWindows1252(std::u32string_view codePoints);
 
 }  // namespace quillmoor::toolkit

@@ -136,7 +136,7 @@ void QtPlatform::SetText(NativeId gadget, const std::u16string& text) {
         field->setText(ToQString(text));
         field->setCursorPosition(0);
     } else if (auto* editor = As<QPlainTextEdit>(gadget)) {
-        editor->setPlainText(ToQString(text));
+        editor->setPlainText(ToQString(text).replace(u'\r', u'\n'));
     }
 }
 
@@ -173,8 +173,9 @@ void QtPlatform::SetAccessibleName(NativeId gadget, const std::u16string& name) 
     WidgetOf(gadget)->setAccessibleName(ToQString(name));
 }
 
-void QtPlatform::SetColour(NativeId gadget, ColourType type, Colour colour) {
-    ApplyColour(*WidgetOf(gadget), type, colour);
+void QtPlatform::SetColours(NativeId gadget, Colour text, Colour background) {
+    ApplyColour(*WidgetOf(gadget), ColourType::Text, text);
+    ApplyColour(*WidgetOf(gadget), ColourType::Background, background);
 }
 
 Colour QtPlatform::DesktopTextColour(NativeId gadget) const {

@@ -35,7 +35,7 @@ public:
     bool EditedSinceSet(NativeId editor) const override;
     int State(NativeId gadget) const override;
     void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
-    void SetColour(NativeId gadget, ColourType type, Colour colour) override;
+    void SetColours(NativeId gadget, Colour text, Colour background) override;
     Colour DesktopTextColour(NativeId gadget) const override;
     bool HighContrastOn() const override;
     NativeId LoadFont(const std::u16string& family, int points) override;
