@@ -75,8 +75,9 @@ public:
         accessibleNames[gadget] = name;
         echo(gadget);
     }
-    void SetColour(NativeId gadget, ColourType type, Colour colour) override {
-        colours[{gadget, type}] = colour;
+    void SetColours(NativeId gadget, Colour text, Colour background) override {
+        colours[{gadget, ColourType::Text}] = text;
+        colours[{gadget, ColourType::Background}] = background;
     }
     Colour DesktopTextColour(NativeId) const override { return desktopText; }
     bool HighContrastOn() const override { return highContrast; }

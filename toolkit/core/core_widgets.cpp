@@ -200,8 +200,7 @@ void Core::SetGadgetColour(int gadget, ColourType type, Colour colour) {
 void Core::ShowColours(const GadgetRecord& record) {
     const GadgetColours shown = ColoursToShow(
         record.colours, platform_->DesktopTextColour(record.native), platform_->HighContrastOn());
-    platform_->SetColour(record.native, ColourType::Text, shown.text);
-    platform_->SetColour(record.native, ColourType::Background, shown.background);
+    platform_->SetColours(record.native, shown.text, shown.background);
 }
 
 // Gadgets without colours of the caller's are asked too: a realisation may keep colours of its
