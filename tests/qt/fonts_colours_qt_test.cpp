@@ -22,21 +22,21 @@ using FontsAndColoursQt = ToolkitTest;
 // with it.
 TEST_F(FontsAndColoursQt, GivenColoursFillTwoGroupsAndTheRestFollowsTheTheme) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
-    SetGadgetColour(1, ColourType::Background, RGB(255, 255, 230));
     SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));
-    SetGadgetColour(1, ColourType::Text, kDefaultColour);
+    SetGadgetColour(1, ColourType::Background, RGB(255, 255, 230));
+    SetGadgetColour(1, ColourType::Background, kDefaultColour);
     const test::DarkDesktop dark;
     EXPECT_EQ(PollEvent(), EventKind::None);
     const QPalette desktop = QApplication::palette(test::GadgetWidget(1));
     const QPalette shown = test::GadgetWidget(1)->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        EXPECT_EQ(shown.color(group, QPalette::Base), QColor(255, 255, 230));
-        for (const auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText}) {
+        EXPECT_EQ(shown.color(group, QPalette::Text), QColor(0, 0, 128));
+        for (const auto role : {QPalette::Base, QPalette::Highlight, QPalette::HighlightedText}) {
             EXPECT_EQ(shown.color(group, role), desktop.color(QPalette::Active, role));
         }
     }
-    EXPECT_EQ(shown.color(QPalette::Disabled, QPalette::Base),
-              desktop.color(QPalette::Disabled, QPalette::Base));
+    EXPECT_EQ(shown.color(QPalette::Disabled, QPalette::Text),
+              desktop.color(QPalette::Disabled, QPalette::Text));
 }
 
 // Normal weight, no style, the pixel height scaled by the screen; a missing fixed-pitch face

@@ -4,9 +4,9 @@
 
 #include <QListWidget>
 #include <QScreen>
-#include <algorithm>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"

@@ -3,9 +3,9 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,13 +23,20 @@ extern char** environ;
 
 namespace {
 
-// An X display of the test's own, :n for the first n from 5000 whose socket name is free: one
-// that turns every client away once it has read its greeting, as a server refusing its
-// authorisation does, or one that takes the connection and never answers.
+// How a stand-in X display treats its clients.
+enum class Manner {
+    Refuses,       // a socket left behind by a server that is gone
+    NeverAnswers,  // takes the connection, never reads
+    // Hangs up before the client writes its greeting, so that writing it fails: the client is
+    // held up at reading its authority file, a pipe that the server opens only then.
+    HangsUpEarly,
+};
+
+// An X display of the test's own, :n for the first n from 5000 whose socket name is free.
 class StandInX {
 public:
-    explicit StandInX(bool refuses) {
-        ::pipe2(stop_, O_CLOEXEC);
+    StandInX(Manner manner, const std::filesystem::path& folder)
+        : authority_((folder / ("authority-" + std::to_string(static_cast<int>(manner))))) {
         listening_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         for (int number = 5000; number < 6000 && display_.empty(); ++number) {
             const std::string name = "/tmp/.X11-unix/X" + std::to_string(number);
@@ -42,39 +49,36 @@ public:
                 display_ = ":" + std::to_string(number);
             }
         }
-        ::listen(listening_, 8);
-        if (refuses) {
-            server_ = std::thread([this] { TurnAway(); });
+        if (manner != Manner::Refuses) {
+            ::listen(listening_, 8);
+        }
+        if (manner == Manner::HangsUpEarly) {
+            ::mkfifo(authority_.c_str(), 0600);
+            server_ = std::thread([this] {
+                // Opening the pipe returns once the client reads it, and so has connected.
+                const int authority = ::open(authority_.c_str(), O_WRONLY | O_CLOEXEC);
+                ::close(::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC));
+                ::close(authority);
+            });
         }
     }
     ~StandInX() {
-        ::close(stop_[1]);
         if (server_.joinable()) {
+            // Lets the server's opening of the pipe return if no client came.
+            ::close(::open(authority_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
             server_.join();
         }
-        ::close(stop_[0]);
         ::close(listening_);
     }
     StandInX(const StandInX&) = delete;
     StandInX& operator=(const StandInX&) = delete;
 
-    const std::string& Display() const { return display_; }
-
-private:
-    void TurnAway() {
-        for (;;) {
-            pollfd waiting[] = {{listening_, POLLIN, 0}, {stop_[0], POLLIN, 0}};
-            if (::poll(waiting, 2, -1) < 0 || waiting[1].revents != 0) {
-                return;
-            }
-            const int client = ::accept4(listening_, nullptr, nullptr, SOCK_CLOEXEC);
-            char greeting[4096];
-            ::recv(client, greeting, sizeof greeting, 0);
-            ::close(client);
-        }
+    std::map<std::string, std::string> Variables() const {
+        return {{"DISPLAY", display_}, {"XAUTHORITY", authority_.string()}};
     }
 
-    int stop_[2] = {-1, -1};
+private:
+    std::filesystem::path authority_;
     int listening_ = -1;
     std::string display_;
     std::thread server_;
@@ -130,21 +134,22 @@ Outcome RunProgram(const std::map<std::string, std::string>& variables) {
 }
 
 TEST(ProgramStart, WithoutADisplayItSaysWhyInOneLine) {
-    const StandInX refusing(true);
-    const StandInX silent(false);
-    ASSERT_FALSE(refusing.Display().empty() || silent.Display().empty());
-    const std::filesystem::path runtime = std::filesystem::temp_directory_path() /
-                                          ("quillmoor-start-" + std::to_string(::getpid()));
+    const std::filesystem::path runtime =
+        std::filesystem::temp_directory_path() / ("quillmoor-start-" + std::to_string(::getpid()));
     std::filesystem::create_directories(runtime);
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    const StandInX refusing(Manner::Refuses, runtime);
+    const StandInX silent(Manner::NeverAnswers, runtime);
+    const StandInX hangingUp(Manner::HangsUpEarly, runtime);
     const struct {
         const char* what;
         std::map<std::string, std::string> variables;
         const char* tried;
     } cases[] = {
         {"no display", {}, "xcb;wayland"},
-        {"an X display that refuses", {{"DISPLAY", refusing.Display()}}, "xcb;wayland"},
-        {"an X display that never answers", {{"DISPLAY", silent.Display()}}, "xcb;wayland"},
+        {"an X display that refuses", refusing.Variables(), "xcb;wayland"},
+        {"an X display that hangs up", hangingUp.Variables(), "xcb;wayland"},
+        {"an X display that never answers", silent.Variables(), "xcb;wayland"},
         {"a dead Wayland display",
          {{"XDG_SESSION_TYPE", "wayland"}, {"WAYLAND_DISPLAY", "wayland-gone"}},
          "wayland;xcb"},
@@ -154,11 +159,10 @@ TEST(ProgramStart, WithoutADisplayItSaysWhyInOneLine) {
         SCOPED_TRACE(c.what);
         auto variables = c.variables;
         variables.try_emplace("XDG_RUNTIME_DIR", runtime.string());
-        variables.try_emplace("XAUTHORITY", (runtime / "no-authority").string());
         const Outcome outcome = RunProgram(variables);
         EXPECT_EQ(outcome.status, 1);
-        EXPECT_TRUE(outcome.said.starts_with(std::string("cannot open a window: no display: tried ") +
-                                             c.tried + ";"))
+        EXPECT_TRUE(outcome.said.starts_with(
+            std::string("cannot open a window: no display: tried ") + c.tried + ";"))
             << outcome.said;
         EXPECT_EQ(outcome.said.find('\n'), outcome.said.size() - 1) << outcome.said;
     }

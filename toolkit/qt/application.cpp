@@ -12,9 +12,11 @@
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 #include "toolkit/qt/qt_platform.h"
@@ -102,10 +104,17 @@ void StartApplication() {
     startOutput = ::memfd_create("qt-start", MFD_CLOEXEC);
     ::dup2(startOutput, STDERR_FILENO);
     otherMessages = qInstallMessageHandler(EndOnFatal);
+    // The X client library writes its greeting with writev(), which raises SIGPIPE when the
+    // server has hung up by then, as one that turns clients away may do at once: the signal
+    // would end the program where Qt would say why and try the next platform.
+    struct sigaction ignore = {}, pipeBefore = {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignore, &pipeBefore);
     {
         const std::jthread limit(LimitTheStart);
         new QApplication(argumentCount, arguments.data());
     }
+    ::sigaction(SIGPIPE, &pipeBefore, nullptr);
     qInstallMessageHandler(otherMessages);
     const QByteArray said = TakeStartOutput();
     std::fwrite(said.constData(), 1, static_cast<std::size_t>(said.size()), stderr);
