@@ -1,8 +1,11 @@
-// The form driver over Qt: real input through QTest, read-back from the widgets themselves.
+// The form driver over Qt: real input through QTest, read-back from the widgets themselves and
+// from what assistive technology is told, each widget's accessible interface as Qt's bridge to
+// the platform's screen readers reads it.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -106,6 +109,31 @@ QWidget* KeyTarget() {
         return focused;
     }
     return QApplication::activeWindow();
+}
+
+QAccessibleInterface* InterfaceOf(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+std::string NameOf(QWidget* widget) {
+    return InterfaceOf(widget)->text(QAccessible::Name).toStdString();
+}
+
+AccessibleRole RoleOf(QWidget* widget) {
+    switch (InterfaceOf(widget)->role()) {
+        case QAccessible::Window:
+            return AccessibleRole::Window;
+        case QAccessible::EditableText:
+            return AccessibleRole::Text;
+        case QAccessible::List:
+            return AccessibleRole::List;
+        case QAccessible::PushButton:
+            return AccessibleRole::PushButton;
+        case QAccessible::CheckBox:
+            return AccessibleRole::CheckBox;
+        default:
+            return AccessibleRole::Other;
+    }
 }
 
 }  // namespace
@@ -511,6 +539,22 @@ Rect WindowClientArea(int window) {
 
 void WhileWaiting(std::function<void()> action) {
     QTimer::singleShot(0, std::move(action));
+}
+
+std::string AccessibleName(int gadget) {
+    return NameOf(GadgetWidget(gadget));
+}
+
+AccessibleRole AccessibleRoleOf(int gadget) {
+    return RoleOf(GadgetWidget(gadget));
+}
+
+std::string WindowAccessibleName(int window) {
+    return NameOf(WindowWidget(window));
+}
+
+AccessibleRole WindowAccessibleRole(int window) {
+    return RoleOf(WindowWidget(window));
 }
 
 }  // namespace quillmoor::test
