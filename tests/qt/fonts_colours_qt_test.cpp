@@ -40,7 +40,8 @@ TEST_F(FontsAndColoursQt, GivenColoursFillTwoGroupsAndTheRestFollowsTheTheme) {
 }
 
 // Normal weight, no style, the pixel height scaled by the screen; a missing fixed-pitch face
-// gets a fixed-pitch stand-in. A font number loaded again holds the new font.
+// gets a fixed-pitch stand-in. A font number loaded again holds the new font, and none after a
+// load that fails.
 TEST_F(FontsAndColoursQt, FontsAreScaledAndFixedPitchNamesStayFixedPitch) {
     const double dotsPerInch = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
     for (const char* name : {"Courier", "Courier New", "Consolas", "Fixedsys", "Lucida Console"}) {
@@ -54,6 +55,8 @@ TEST_F(FontsAndColoursQt, FontsAreScaledAndFixedPitchNamesStayFixedPitch) {
     }
     ASSERT_NE(LoadNumberedFont(0, "Courier", 20), 0);
     EXPECT_GT(reinterpret_cast<const QFont*>(FontHandle(0))->pixelSize(), 20);
+    EXPECT_EQ(LoadNumberedFont(0, "Courier", 0), 0);
+    EXPECT_EQ(FontHandle(0), 0);
 }
 
 // -1 is the dialog font every widget starts with, 0 the desktop's plain system font.
