@@ -91,8 +91,11 @@ inline constexpr int kFocusPreviousEvent = 64002;
 void DescribeProgram(const std::string& name, const std::string& iconResource);
 
 // Connects to the windowing system. Returns false, and leaves the toolkit unusable (every
-// later call does nothing), when no display can be reached; it never aborts the process.
-// Posts no event.
+// later call does nothing), when the windowing system refuses to start. On Qt, where no platform
+// tried reaches its display, or none answers within 10 seconds, the program ends instead, since
+// Qt cannot go on without one: one line on standard error names the platforms tried
+// (QT_QPA_PLATFORM, else Wayland then X11 in a Wayland session and X11 then Wayland elsewhere)
+// with Qt's reasons, and the exit status is 1, never an abort. Posts no event.
 bool InitToolkit();
 // Why the last InitToolkit() or OpenFormWindow() failed, in one English line; "" after success.
 std::string LastFailure();
@@ -195,6 +198,8 @@ Answer AskUser(const std::string& title, const std::string& text, AskFlags flags
 // --- Events and keyboard -------------------------------------------------------------------
 
 // Binds a key code with modifier bits, in the given window, to a menu event number (0..65535).
+// The keys that can be bound, with any modifiers: Tab, Return (the keypad's Enter alike) and
+// Delete (46).
 // A combination already bound gets the new number. A window that is not open, or an event
 // number outside 0..65535, changes nothing. Posts no event.
 void BindShortcut(int window, std::int32_t shortcut, int event);

@@ -8,7 +8,8 @@
 # tie to the caller's output, so that it may outlive the caller; whoever starts it ends it by
 # xvfb_pid.
 # Without -noreset Xvfb starts afresh whenever its last client leaves, which no desktop does;
-# every program that connects twice (the toolkit checks the display first) would pay for it.
+# each program that scripts/bench starts right after the last one ended would meet a server
+# still resetting and pay for it.
 start_xvfb() {
     local ready number
     exec {ready}< <(exec setsid Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp \

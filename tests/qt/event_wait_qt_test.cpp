@@ -1,9 +1,6 @@
-// What only Qt shows of waiting for events: the refused close event, and the event dispatcher
-// that the wait sleeps in.
+// What only Qt shows of waiting for events: the event dispatcher that the wait sleeps in.
 
 #include <QAbstractEventDispatcher>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -14,14 +11,6 @@ namespace quillmoor::toolkit {
 namespace {
 
 using EventWaitQtTest = EventFormTest;
-
-TEST_F(EventWaitQtTest, ACloseEventIsRefused) {
-    Activate();
-    QCloseEvent request;
-    QApplication::sendEvent(test::WindowWidget(kWindow), &request);
-    EXPECT_FALSE(request.isAccepted());
-    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
-}
 
 // A waiting loop that polled would never block in the dispatcher, or would wake up over
 // and over; this one blocks and wakes only for the timer and the input it sends.

@@ -1,15 +1,16 @@
 // What only the Qt realisation shows of the number spaces: which widget input on an inner
-// widget is traced to, the order in which EndToolkit() destroys, and the window's place on
-// the offscreen screen.
+// widget is traced to, the order in which EndToolkit() destroys, and a window's place on the
+// offscreen screen.
 
 #include <QListWidget>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
-#include "toolkit/qt/native_objects.h"
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit {
 namespace {
@@ -42,12 +43,26 @@ TEST_F(GadgetNumbersQt, EndToolkitClosesWindowsBeforeFonts) {
     EXPECT_EQ(WindowHandle(kWindow), 0);
 }
 
-TEST_F(GadgetNumbersQt, AWindowOffTheScreenIsMovedOntoIt) {
-    ASSERT_NE(OpenFormWindow(1, 100000, 100000, 200, 100, "weit weg", kDialogWindowFlags), 0);
-    const QWidget* window = test::WindowWidget(1);
-    const QRect available = window->screen()->availableGeometry();
-    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x();
-    EXPECT_EQ(window->size(), QSize(200, 100));
+// A window placed partly or wholly off the offscreen platform's small screen is moved just
+// enough to lie inside its available area.
+TEST_F(GadgetNumbersQt, AWindowOffTheScreenIsMovedJustEnoughToLieOnIt) {
+    const struct {
+        int x, y, width, height;
+    } cases[] = {{100000, 100000, 200, 100}, {552, 458, 562, 391}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        ASSERT_NE(OpenFormWindow(1, c.x, c.y, c.width, c.height, "weit weg", kDialogWindowFlags),
+                  0);
+        const QWidget* window = test::WindowWidget(1);
+        const QRect available = window->screen()->availableGeometry();
+        const QRect frame = window->frameGeometry();
+        EXPECT_EQ(window->size(), QSize(c.width, c.height));
+        if (frame.width() <= available.width() && frame.height() <= available.height()) {
+            EXPECT_EQ(frame.topLeft(),
+                      QPoint(std::min(c.x, available.right() + 1 - frame.width()),
+                             std::min(c.y, available.bottom() + 1 - frame.height())));
+        }
+    }
 }
 
 }  // namespace

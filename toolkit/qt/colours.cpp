@@ -1,47 +1,32 @@
-#include "toolkit/qt/colours.h"
-
 #include <QApplication>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QVariant>
 #include <utility>
+
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit::qt {
 
 namespace {
 
-// Where a widget keeps the colours it was given: setting one builds the palette with both.
-constexpr const char* kTextProperty = "quillmoorTextColour";
-constexpr const char* kBackgroundProperty = "quillmoorBackgroundColour";
-
 QColor ToQColor(Colour colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-Colour Given(const QWidget& widget, const char* property) {
-    const QVariant given = widget.property(property);
-    return given.isValid() ? given.toInt() : kDefaultColour;
-}
-
 }  // namespace
 
-void ApplyColour(QWidget& widget, ColourType type, Colour colour) {
-    widget.setProperty(type == ColourType::Text ? kTextProperty : kBackgroundProperty, colour);
-    ShowColours(widget);
-}
-
 // The palette holds only the roles decided here; every other role, and a colour left to the
-// desktop, resolves to the application's palette and so follows a switch of theme. Only the
-// active and inactive groups take the given colours: a gadget on a hidden page, which is
-// disabled, keeps the desktop's disabled look. An editor's selection stays as visible without
-// the focus as with it.
-void ShowColours(QWidget& widget) {
+// desktop, resolves to the application's palette and so follows a switch of theme, a
+// high-contrast theme among them. Only the active and inactive groups take the given colours:
+// a gadget on a hidden page, which is disabled, keeps the desktop's disabled look. An editor's
+// selection stays as visible without the focus as with it.
+void ShowColours(QWidget& widget, Colour text, Colour background) {
     const QPalette desktop = QApplication::palette(&widget);
     QPalette palette = desktop;
     palette.setResolveMask(0);
     const std::pair<QPalette::ColorRole, Colour> given[] = {
-        {QPalette::Text, Given(widget, kTextProperty)},
-        {QPalette::Base, Given(widget, kBackgroundProperty)},
+        {QPalette::Text, text},
+        {QPalette::Base, background},
     };
     for (const auto group : {QPalette::Active, QPalette::Inactive}) {
         for (const auto& [role, colour] : given) {

@@ -1,5 +1,3 @@
-#include "toolkit/qt/fonts.h"
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -8,9 +6,13 @@
 #include <array>
 #include <cmath>
 
+#include "toolkit/qt/qt_platform.h"
+
 namespace quillmoor::toolkit::qt {
 
 namespace {
+
+constexpr int kDialogFontPoints = 8;
 
 // Faces a program asks for when it wants every character equally wide.
 bool IsFixedPitchName(const QString& family) {
@@ -48,6 +50,14 @@ QString InstalledFixedPitchFamily() {
 }
 
 }  // namespace
+
+// The desktop's own face at 8 points: forms are laid out in fixed pixels for a dialog font of
+// that size, and the desktop's usual 10 points would cut the captions of narrow fields.
+QFont DialogFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(kDialogFontPoints);
+    return font;
+}
 
 // The font matcher's substitute for a missing fixed-pitch face is kept only when it is
 // fixed-pitch too.

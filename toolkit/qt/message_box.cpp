@@ -1,10 +1,8 @@
-#include "toolkit/qt/message_box.h"
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "toolkit/qt/native_objects.h"
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit::qt {
 

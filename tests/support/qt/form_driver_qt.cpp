@@ -1,8 +1,11 @@
-// The form driver over Qt: real input through QTest, read-back from the widgets themselves.
+// The form driver over Qt: real input through QTest, read-back from the widgets themselves and
+// from what assistive technology is told, each widget's accessible interface as Qt's bridge to
+// the platform's screen readers reads it.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QImage>
@@ -26,6 +29,7 @@
 #include "tests/support/form_driver.h"
 #include "tests/support/qt/modal_answerer.h"
 #include "tests/support/qt/native_widgets.h"
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::test {
 
@@ -40,41 +44,29 @@ Qt::KeyboardModifiers QtModifiers(Modifiers modifiers) {
 }
 
 Qt::Key QtKey(Key key) {
-    switch (key) {
-        case Key::Return:
-            return Qt::Key_Return;
-        case Key::KeypadEnter:
-            return Qt::Key_Enter;
-        case Key::Tab:
-            return Qt::Key_Tab;
-        case Key::Backtab:
-            return Qt::Key_Backtab;
-        case Key::Left:
-            return Qt::Key_Left;
-        case Key::Right:
-            return Qt::Key_Right;
-        case Key::Home:
-            return Qt::Key_Home;
-        case Key::End:
-            return Qt::Key_End;
-        case Key::Delete:
-            return Qt::Key_Delete;
-        case Key::Insert:
-            return Qt::Key_Insert;
-        case Key::Backspace:
-            return Qt::Key_Backspace;
-        case Key::Space:
-            return Qt::Key_Space;
-        case Key::SelectAll:
-            return Qt::Key_A;
-        case Key::Copy:
-            return Qt::Key_C;
-        case Key::Cut:
-            return Qt::Key_X;
-        case Key::J:
-            return Qt::Key_J;
-        case Key::N:
-            return Qt::Key_N;
+    constexpr std::pair<Key, Qt::Key> kKeys[] = {
+        {Key::Return, Qt::Key_Return},
+        {Key::KeypadEnter, Qt::Key_Enter},
+        {Key::Tab, Qt::Key_Tab},
+        {Key::Backtab, Qt::Key_Backtab},
+        {Key::Left, Qt::Key_Left},
+        {Key::Right, Qt::Key_Right},
+        {Key::Home, Qt::Key_Home},
+        {Key::End, Qt::Key_End},
+        {Key::Delete, Qt::Key_Delete},
+        {Key::Insert, Qt::Key_Insert},
+        {Key::Backspace, Qt::Key_Backspace},
+        {Key::Space, Qt::Key_Space},
+        {Key::SelectAll, Qt::Key_A},
+        {Key::Copy, Qt::Key_C},
+        {Key::Cut, Qt::Key_X},
+        {Key::J, Qt::Key_J},
+        {Key::N, Qt::Key_N},
+    };
+    for (const auto& [ours, qt] : kKeys) {
+        if (ours == key) {
+            return qt;
+        }
     }
     return Qt::Key_unknown;
 }
@@ -117,6 +109,31 @@ QWidget* KeyTarget() {
         return focused;
     }
     return QApplication::activeWindow();
+}
+
+QAccessibleInterface* InterfaceOf(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+std::string NameOf(QWidget* widget) {
+    return InterfaceOf(widget)->text(QAccessible::Name).toStdString();
+}
+
+AccessibleRole RoleOf(QWidget* widget) {
+    switch (InterfaceOf(widget)->role()) {
+        case QAccessible::Window:
+            return AccessibleRole::Window;
+        case QAccessible::EditableText:
+            return AccessibleRole::Text;
+        case QAccessible::List:
+            return AccessibleRole::List;
+        case QAccessible::PushButton:
+            return AccessibleRole::PushButton;
+        case QAccessible::CheckBox:
+            return AccessibleRole::CheckBox;
+        default:
+            return AccessibleRole::Other;
+    }
 }
 
 }  // namespace
@@ -363,19 +380,10 @@ QRect LineEditContents(const QLineEdit& field) {
     return field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
 }
 
-// The width a line edit draws its text in without scrolling: its contents inside the frame,
-// less its text margins and the padding it keeps clear on either side.
-int TextWidth(const QLineEdit& field) {
-    constexpr int kPadding = 2;
-    const QRect contents = LineEditContents(field);
-    const QMargins margins = field.textMargins();
-    return contents.width() - margins.left() - margins.right() - 2 * kPadding;
-}
-
+// The product's own rule, which its captions fit their text by.
 bool ShowsWholeText(int gadget) {
-    const auto* field = qobject_cast<const QLineEdit*>(GadgetWidget(gadget));
-    return field != nullptr &&
-           QFontMetrics(field->font()).horizontalAdvance(field->text()) <= TextWidth(*field);
+    const auto* caption = dynamic_cast<const toolkit::qt::ReadOnlyField*>(GadgetWidget(gadget));
+    return caption != nullptr && caption->ShowsWholeText();
 }
 
 std::string SelectedText(int gadget) {
@@ -531,6 +539,22 @@ Rect WindowClientArea(int window) {
 
 void WhileWaiting(std::function<void()> action) {
     QTimer::singleShot(0, std::move(action));
+}
+
+std::string AccessibleName(int gadget) {
+    return NameOf(GadgetWidget(gadget));
+}
+
+AccessibleRole AccessibleRoleOf(int gadget) {
+    return RoleOf(GadgetWidget(gadget));
+}
+
+std::string WindowAccessibleName(int window) {
+    return NameOf(WindowWidget(window));
+}
+
+AccessibleRole WindowAccessibleRole(int window) {
+    return RoleOf(WindowWidget(window));
 }
 
 }  // namespace quillmoor::test

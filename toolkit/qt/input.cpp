@@ -1,10 +1,8 @@
-#include "toolkit/qt/input_filter.h"
-
+#include <QApplication>
 #include <QKeyEvent>
-#include <QWidget>
+#include <optional>
 
-#include "toolkit/qt/key_codes.h"
-#include "toolkit/qt/native_objects.h"
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit::qt {
 
@@ -29,10 +27,39 @@ bool IsUserInput(const QEvent& event) {
     }
 }
 
+// A key the core can bind, as the virtual-key number of toolkit.h with the modifier bits;
+// nothing for every other key, which the core never sees. The keypad's Enter is Return, Backtab
+// is Shift+Tab.
+std::optional<std::int32_t> ShortcutOf(const QKeyEvent& event) {
+    constexpr std::int32_t kKeyDelete = 46;
+    std::int32_t shortcut = 0;
+    switch (event.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            shortcut = kKeyReturn;
+            break;
+        case Qt::Key_Backtab:
+            shortcut = kKeyTab | kModShift;
+            break;
+        case Qt::Key_Tab:
+            shortcut = kKeyTab;
+            break;
+        case Qt::Key_Delete:
+            shortcut = kKeyDelete;
+            break;
+        default:
+            return std::nullopt;
+    }
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    shortcut |= (modifiers.testFlag(Qt::ShiftModifier) ? kModShift : 0) |
+                (modifiers.testFlag(Qt::ControlModifier) ? kModControl : 0) |
+                (modifiers.testFlag(Qt::AltModifier) ? kModAlt : 0);
+    return shortcut;
+}
+
 class InputFilter : public QObject {
 public:
-    InputFilter(QApplication& application, Happenings& happenings)
-        : QObject(&application), happenings_(happenings) {}
+    explicit InputFilter(Happenings& happenings) : QObject(qApp), happenings_(happenings) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -66,9 +93,9 @@ private:
 
 }  // namespace
 
-QObject* InstallInputFilter(QApplication& application, Happenings& happenings) {
-    auto* filter = new InputFilter(application, happenings);
-    application.installEventFilter(filter);
+QObject* InstallInputFilter(Happenings& happenings) {
+    auto* filter = new InputFilter(happenings);
+    qApp->installEventFilter(filter);
     return filter;
 }
 

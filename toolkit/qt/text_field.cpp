@@ -1,9 +1,11 @@
-#include "toolkit/qt/read_only_field.h"
-
 #include <QEvent>
+#include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <cmath>
+#include <limits>
+
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit::qt {
 
@@ -14,10 +16,52 @@ namespace {
 constexpr int kPadding = 2;
 constexpr int kPaddingTaken = 1;
 
+// A text field's text and focus. Its own context menu takes the focus only for show, as native
+// fields keep it, so focus moves for a popup are not reported.
+class TextFieldWatcher : public QObject {
+public:
+    TextFieldWatcher(QLineEdit& field, Happenings& happenings)
+        : QObject(&field), happenings_(happenings) {
+        connect(&field, &QLineEdit::textChanged, this,
+                [this, &field] { happenings_.TextChanged(IdOf(&field)); });
+        field.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if ((type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+            const NativeId field = IdOf(watched);
+            type == QEvent::FocusIn ? happenings_.FocusIn(field) : happenings_.FocusOut(field);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    Happenings& happenings_;
+};
+
 }  // namespace
+
+// Qt cuts a line edit's text at 32767 characters unless told otherwise; a field must keep
+// whatever the user types or pastes.
+QWidget* MakeTextField(QWidget& parent, const GadgetRequest& request, Happenings& happenings) {
+    QLineEdit* field = request.readOnly ? new ReadOnlyField(&parent) : new QLineEdit(&parent);
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setText(ToQString(request.text));
+    field->setCursorPosition(0);
+    field->setReadOnly(request.readOnly);
+    new TextFieldWatcher(*field, happenings);
+    return field;
+}
 
 ReadOnlyField::ReadOnlyField(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &ReadOnlyField::FitText);
+}
+
+bool ReadOnlyField::ShowsWholeText() const {
+    return WidthNeeded(font()) <= PaddedWidth() - textMargins().left() - textMargins().right();
 }
 
 void ReadOnlyField::changeEvent(QEvent* event) {
@@ -40,8 +84,6 @@ int ReadOnlyField::PaddedWidth() const {
            2 * kPadding;
 }
 
-// QLineEdit scrolls a text that leaves no pixel and cursor's width free after it, as soon as
-// the cursor moves to its end.
 int ReadOnlyField::WidthNeeded(const QFont& font) const {
     const qreal advance = QFontMetricsF(font, this).horizontalAdvance(text());
     return static_cast<int>(std::ceil(advance)) + 1 +
