@@ -75,8 +75,8 @@ public:
     // Leaves no item selected, and none that a later removal would select in its place.
     virtual void ClearSelection(NativeId list) = 0;
 
-    // Text fields and editors. An editor's lines end with '\n' on the way in; on the way out
-    // '\n', U+2028 and U+2029 all end a line.
+    // Text fields and editors. An editor's lines end with a lone '\r' on the way in, as the
+    // program writes them; on the way out "\r\n", '\r', '\n', U+2028 and U+2029 each end one line.
     virtual void SetText(NativeId gadget, const std::u16string& text) = 0;
     virtual std::u16string Text(NativeId gadget) const = 0;
     // Whether a text field or editor refuses the user's typing.
@@ -88,8 +88,9 @@ public:
     // The name assistive technology reads for the widget; "" leaves it to the platform.
     virtual void SetAccessibleName(NativeId gadget, const std::u16string& name) = 0;
 
-    // kDefaultColour leaves that colour to the desktop, following it when it changes.
-    virtual void SetColour(NativeId gadget, ColourType type, Colour colour) = 0;
+    // The two colours a field, list or editor shows, always handed together; kDefaultColour
+    // leaves one to the desktop, following it when it changes.
+    virtual void SetColours(NativeId gadget, Colour text, Colour background) = 0;
     // The colour the desktop draws the gadget's text in where the toolkit sets none; never
     // kDefaultColour.
     virtual Colour DesktopTextColour(NativeId gadget) const = 0;
