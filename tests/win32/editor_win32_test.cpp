@@ -8,7 +8,7 @@
 #include "tests/support/win32/native_windows.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "tests/win32/win32_form_fixture.h"
-#include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::app::testing {
 namespace {
