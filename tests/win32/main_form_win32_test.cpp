@@ -188,14 +188,5 @@ TEST_F(MainFormWin32, StartsAtTheDesktopsDensity) {
     EXPECT_EQ(test::FontPixelHeight(GadgetId::MethodEntry), MulDiv(kLoadedPoints, dpi, 72));
 }
 
-// The styled widgets are given the face the form loads, not the dialog font at its size.
-TEST_F(MainFormWin32, StyledWidgetsShowTheLoadedFace) {
-    LOGFONTW font{};
-    const auto shown = reinterpret_cast<HFONT>(
-        SendMessageW(GadgetWindow(GadgetId::MethodEntry), WM_GETFONT, 0, 0));
-    ASSERT_NE(GetObjectW(shown, sizeof font, &font), 0);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier");
-}
-
 }  // namespace
 }  // namespace quillmoor::toolkit::win32
