@@ -146,10 +146,6 @@ struct UserText {
 
 enum class ClipboardKey { None, Copy, Cut };
 
-bool IsHeld(int virtualKey) {
-    return GetKeyState(virtualKey) < 0;
-}
-
 // With Alt held, Control and a letter may be AltGr typing a character.
 ClipboardKey ClipboardKeyOf(WPARAM key) {
     const bool control = IsHeld(VK_CONTROL);
@@ -363,8 +359,7 @@ LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // editor's lines end in paragraphs only. The '\r' that TranslateMessage made of the same key
     // comes next: a rich edit that breaks lines on it (Windows' may; Wine's does not) would break
     // the line a second time.
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && GetKeyState(VK_SHIFT) < 0 &&
-        !IsReadOnly(Window())) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN && IsHeld(VK_SHIFT) && !IsReadOnly(Window())) {
         SendMessageW(Window(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
         shiftReturnCharComing_ = true;
         return 0;

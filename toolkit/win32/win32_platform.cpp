@@ -44,10 +44,6 @@ void SearchSystemFolderOnly() {
     }
 }
 
-bool IsHeld(int virtualKey) {
-    return GetKeyState(virtualKey) < 0;
-}
-
 bool IsUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||

@@ -34,6 +34,11 @@ Call LibraryCall(HMODULE library, const char* name) {
                : reinterpret_cast<Call>(reinterpret_cast<void*>(GetProcAddress(library, name)));
 }
 
+// Whether the key is down while the message being handled was sent.
+inline bool IsHeld(int virtualKey) {
+    return GetKeyState(virtualKey) < 0;
+}
+
 // Handles every message pending for the thread. Each input is first reported to happenings,
 // and a key press goes to the core before its window sees it: a key the core takes is never
 // translated into characters nor dispatched. Run while the program waits for an event, and by
