@@ -37,20 +37,15 @@ bool KeepFocusAcrossActivation(HWND form, WPARAM activation) {
 }
 
 // Common controls hear of new system colours only from the top-level window that holds them.
-void ForwardToChildren(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
-    struct Forwarded {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    } forwarded{message, wParam, lParam};
+// The message carries nothing.
+void ForwardColourChange(HWND form) {
     EnumChildWindows(
         form,
-        [](HWND child, LPARAM data) -> BOOL {
-            const auto* what = reinterpret_cast<const Forwarded*>(data);
-            SendMessageW(child, what->message, what->wParam, what->lParam);
+        [](HWND child, LPARAM) -> BOOL {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&forwarded));
+        0);
 }
 
 // A page is a dialog window, which its default procedure paints in the tab control's texture; a
@@ -102,7 +97,7 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         case WM_SETTINGCHANGE:
             if (FormListener* listener = ListenerOf(window)) {
                 if (message == WM_SYSCOLORCHANGE) {
-                    ForwardToChildren(window, message, wParam, lParam);
+                    ForwardColourChange(window);
                 }
                 listener->DesktopColoursChanged();
             }

@@ -170,18 +170,53 @@ public:
     void CloseWindow(NativeId window) override;
     NativeId CreateGadget(NativeId parent, const GadgetRequest& request) override;
     void DestroyGadget(NativeId gadget) override { DestroyWindow(WindowOf(gadget)); }
-    NativeId InsertTab(NativeId panel, int index, const std::u16string& caption) override;
+    NativeId InsertTab(NativeId panel, int index, const std::u16string& caption) override {
+        Control* tabs = ControlAt(panel);
+        return tabs == nullptr ? 0 : IdOf(tabs->InsertTab(index, NativeText(caption)));
+    }
     void ShowPage(NativeId page, bool shown) override { win32::ShowPage(WindowOf(page), shown); }
-    bool InsertItem(NativeId list, int index, const std::u16string& text) override;
-    void RemoveItem(NativeId list, int index) override;
-    void ClearSelection(NativeId list) override;
-    void SetText(NativeId gadget, const std::u16string& text) override;
-    std::u16string Text(NativeId gadget) const override;
+    bool InsertItem(NativeId list, int index, const std::u16string& text) override {
+        Control* items = ControlAt(list);
+        return items != nullptr && items->InsertItem(index, NativeText(text));
+    }
+    void RemoveItem(NativeId list, int index) override {
+        if (Control* items = ControlAt(list)) {
+            items->RemoveItem(index);
+        }
+    }
+    void ClearSelection(NativeId list) override {
+        if (Control* items = ControlAt(list)) {
+            items->ClearSelection();
+        }
+    }
+    void SetText(NativeId gadget, const std::u16string& text) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetText(NativeText(text));
+        }
+    }
+    std::u16string Text(NativeId gadget) const override {
+        const Control* control = ControlAt(gadget);
+        return control == nullptr ? std::u16string() : ToolkitText(control->Text());
+    }
     bool ReadOnly(NativeId gadget) const override { return IsReadOnly(WindowOf(gadget)); }
-    bool EditedSinceSet(NativeId editor) const override;
-    int State(NativeId gadget) const override;
-    void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
-    void SetColours(NativeId gadget, Colour text, Colour background) override;
+    bool EditedSinceSet(NativeId editor) const override {
+        const Control* control = ControlAt(editor);
+        return control != nullptr && control->EditedSinceSet();
+    }
+    int State(NativeId gadget) const override {
+        const Control* control = ControlAt(gadget);
+        return control == nullptr ? 0 : control->State();
+    }
+    void SetAccessibleName(NativeId gadget, const std::u16string& name) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetAccessibleName(NativeText(name));
+        }
+    }
+    void SetColours(NativeId gadget, Colour text, Colour background) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetColours(text, background);
+        }
+    }
     // Fields, lists and the editor alike draw their text in the window text colour.
     Colour DesktopTextColour(NativeId /*gadget*/) const override {
         return static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT));
@@ -190,7 +225,11 @@ public:
     NativeId LoadFont(const std::u16string& family, int points) override;
     void ReleaseFont(NativeId font) override;
     void SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) override;
-    void Focus(NativeId gadget, FocusCause cause) override;
+    void Focus(NativeId gadget, FocusCause cause) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->TakeFocus(cause);
+        }
+    }
     NativeId FocusedObject() const override;
     int DragDistance() const override;
     Answer AskYesNo(const std::u16string& title, const std::u16string& text) override;
@@ -248,61 +287,6 @@ NativeId Win32Platform::CreateGadget(NativeId parent, const GadgetRequest& reque
                                                                 happenings_, dialogFont_));
 }
 
-NativeId Win32Platform::InsertTab(NativeId panel, int index, const std::u16string& caption) {
-    Control* tabs = ControlAt(panel);
-    return tabs == nullptr ? 0 : IdOf(tabs->InsertTab(index, NativeText(caption)));
-}
-
-bool Win32Platform::InsertItem(NativeId list, int index, const std::u16string& text) {
-    Control* items = ControlAt(list);
-    return items != nullptr && items->InsertItem(index, NativeText(text));
-}
-
-void Win32Platform::RemoveItem(NativeId list, int index) {
-    if (Control* items = ControlAt(list)) {
-        items->RemoveItem(index);
-    }
-}
-
-void Win32Platform::ClearSelection(NativeId list) {
-    if (Control* items = ControlAt(list)) {
-        items->ClearSelection();
-    }
-}
-
-void Win32Platform::SetText(NativeId gadget, const std::u16string& text) {
-    if (Control* control = ControlAt(gadget)) {
-        control->SetText(NativeText(text));
-    }
-}
-
-std::u16string Win32Platform::Text(NativeId gadget) const {
-    const Control* control = ControlAt(gadget);
-    return control == nullptr ? std::u16string() : ToolkitText(control->Text());
-}
-
-bool Win32Platform::EditedSinceSet(NativeId editor) const {
-    const Control* control = ControlAt(editor);
-    return control != nullptr && control->EditedSinceSet();
-}
-
-int Win32Platform::State(NativeId gadget) const {
-    const Control* control = ControlAt(gadget);
-    return control == nullptr ? 0 : control->State();
-}
-
-void Win32Platform::SetAccessibleName(NativeId gadget, const std::u16string& name) {
-    if (Control* control = ControlAt(gadget)) {
-        control->SetAccessibleName(NativeText(name));
-    }
-}
-
-void Win32Platform::SetColours(NativeId gadget, Colour text, Colour background) {
-    if (Control* control = ControlAt(gadget)) {
-        control->SetColours(text, background);
-    }
-}
-
 NativeId Win32Platform::LoadFont(const std::u16string& family, int points) {
     std::optional<ScaledFont> font = ScaledFont::OfFamily(NativeText(family), points);
     if (!font) {
@@ -341,12 +325,6 @@ void Win32Platform::SetFont(NativeId gadget, FontChoice choice, NativeId loadedF
         case FontChoice::PlainSystemFont:
             control->SetFont(systemFont_);
             break;
-    }
-}
-
-void Win32Platform::Focus(NativeId gadget, FocusCause cause) {
-    if (Control* control = ControlAt(gadget)) {
-        control->TakeFocus(cause);
     }
 }
 
