@@ -1,5 +1,5 @@
-// The editor's native rich edit control: what a copy puts on the clipboard, and what reaches it
-// of a key.
+// The editor's native rich edit control: what a copy puts on the clipboard, what reaches it of a
+// key, and the older control that stands in for it.
 
 #include <functional>
 #include <string>
@@ -8,12 +8,13 @@
 #include "tests/support/win32/native_windows.h"
 #include "tests/toolkit/toolkit_fixture.h"
 #include "tests/win32/win32_form_fixture.h"
-#include "toolkit/win32/rich_edit.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::app::testing {
 namespace {
 
-using toolkit::win32::ClipboardBlock;
+namespace win32 = toolkit::win32;
+using win32::ClipboardBlock;
 
 void EmptyTheClipboard() {
     OpenClipboard(nullptr);
@@ -153,8 +154,7 @@ public:
 private:
     // The class's procedure is set through a window of the class.
     WNDPROC SetClassProcedure(WNDPROC procedure) const {
-        const HWND sample =
-            toolkit::win32::CreateRichEdit(parent_, {toolkit::win32::kRichEditClasses[0]});
+        const HWND sample = win32::CreateRichEdit(parent_, {win32::kRichEditClasses[0]});
         const auto replaced = reinterpret_cast<WNDPROC>(
             SetClassLongPtrW(sample, GCLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
         DestroyWindow(sample);
@@ -189,6 +189,47 @@ TEST_F(EditorKeys, ShiftReturnBreaksTheLineOnce) {
     test::TypeText(U"c");
     EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
     EXPECT_EQ(returnChars.Counted(), 0);
+}
+
+using NativeControls = win32::Win32FormTest;
+
+// Without riched20.dll the older control stands in, its lines ended by CR LF, and copies as
+// exactly.
+TEST_F(NativeControls, EditorFallsBackToTheFirstRichEdit) {
+    const HWND editor = win32::CreateRichEdit(
+        win32::MainWindow(),
+        {{L"quillmoor-absent.dll", L"RichEdit20A"}, win32::kRichEditClasses[1]});
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(lstrcmpiW(win32::ClassName(editor).c_str(), L"RichEdit"), 0);
+    win32::SetRichEditText(editor, L"erste\rzweite\r\xF6");
+    EXPECT_EQ(win32::RichEditText(editor), L"erste\r\nzweite\r\n\xF6");
+    SendMessageW(editor, EM_SETSEL, 0, -1);
+    SendMessageW(editor, WM_COPY, 0, 0);
+    EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT),
+              std::wstring(L"erste\r\nzweite\r\n\xF6\0", 17));
+    DestroyWindow(editor);
+}
+
+// Both rich edit classes take characters in the system's ANSI code page; what the user types
+// beyond it still arrives whole (the test runs under code page 1251 too).
+TEST_F(NativeControls, TypedLettersReachEitherRichEditWhole) {
+    constexpr std::wstring_view kTyped = L"\xF6\x20AC\x017D";
+    for (const win32::RichEditClass& richEdit : win32::kRichEditClasses) {
+        SCOPED_TRACE(richEdit.library);
+        const HWND editor = win32::CreateRichEdit(win32::MainWindow(), {richEdit});
+        ASSERT_NE(editor, nullptr);
+        for (const wchar_t letter : kTyped) {
+            SendMessageW(editor, WM_CHAR, letter, 1);
+        }
+        std::wstring held(kTyped.size() + 1, L'\0');
+        GETTEXTEX how{static_cast<DWORD>(held.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr,
+                      nullptr};
+        held.resize(static_cast<std::size_t>(SendMessageW(editor, EM_GETTEXTEX,
+                                                          reinterpret_cast<WPARAM>(&how),
+                                                          reinterpret_cast<LPARAM>(held.data()))));
+        EXPECT_EQ(held, kTyped);
+        DestroyWindow(editor);
+    }
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 // Windows' high contrast, which Wine cannot switch on: this program links its own reading of the
 // setting in place of the toolkit's, and sends the form what Windows sends when it changes.
 
-#include "toolkit/win32/high_contrast.h"
-
 #include "tests/support/form_driver.h"
 #include "tests/support/main_form_driver.h"
 #include "tests/win32/win32_form_fixture.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::toolkit::win32 {
 

@@ -1,11 +1,11 @@
+// Facts only the Win32 realisation has, read from the native windows of the main form.
 
 #include <string>
 #include <vector>
 
 #include "tests/support/form_driver.h"
 #include "tests/win32/win32_form_fixture.h"
-#include "toolkit/win32/containers.h"
-#include "toolkit/win32/dpi.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::toolkit::win32 {
 namespace {
@@ -13,44 +13,23 @@ namespace {
 using app::GadgetId;
 using test::GadgetWindow;
 
-struct NativeRow {
-    int gadget;
-    const wchar_t* className;
-    DWORD style;  // bits the control must have; scroll bars come and go with the content
-};
-
-// The class names are those Windows registers; the editor may be either rich edit version.
-const NativeRow kNativeRows[] = {
-    {GadgetId::Panel, WC_TABCONTROLW, WS_TABSTOP},
-    {GadgetId::ClassNameCaption, L"Edit", ES_READONLY | ES_AUTOHSCROLL},
-    {GadgetId::ClassName, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::StructureNameCaption, L"Edit", ES_READONLY},
-    {GadgetId::StructureName, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::ConstructorHeadCaption, L"Edit", ES_READONLY},
-    {GadgetId::ConstructorHead, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::MethodTableLabelCaption, L"Edit", ES_READONLY},
-    {GadgetId::MethodTableLabel, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::CreateTestObject, L"Button", BS_AUTOCHECKBOX},
-    {GadgetId::Methods, L"ListBox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
-    {GadgetId::MethodsCaption, L"Edit", ES_READONLY},
-    {GadgetId::AttributesCaption, L"Edit", ES_READONLY},
-    {GadgetId::Attributes, L"ListBox", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT},
-    {GadgetId::MethodEntry, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::AddMethod, L"Button", BS_PUSHBUTTON},
-    {GadgetId::AttributeEntry, L"Edit", ES_AUTOHSCROLL},
-    {GadgetId::AddAttribute, L"Button", BS_PUSHBUTTON},
-    {GadgetId::Output, L"RichEdit20A", ES_MULTILINE | ES_NOHIDESEL},
-};
-
 using MainFormWin32 = Win32FormTest;
 
-TEST_F(MainFormWin32, BuildsEveryWidgetAsItsNativeControl) {
-    for (const NativeRow& row : kNativeRows) {
-        SCOPED_TRACE(row.gadget);
-        const HWND control = GadgetWindow(row.gadget);
-        ASSERT_TRUE(IsWindow(control));
-        EXPECT_EQ(ClassName(control), row.className);
-        EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE)) & row.style, row.style);
+// Every widget of the form, by its number.
+constexpr int kGadgetCount = GadgetId::Output + 1;
+
+// What no behaviour test sees of the native controls: a field scrolls its text instead of
+// refusing what is typed beyond its width, and the editor shows its selection without the
+// focus.
+TEST_F(MainFormWin32, FieldsScrollAndTheEditorShowsItsSelectionUnfocused) {
+    for (int gadget = 0; gadget < kGadgetCount; ++gadget) {
+        SCOPED_TRACE(gadget);
+        const auto style = static_cast<DWORD>(GetWindowLongW(GadgetWindow(gadget), GWL_STYLE));
+        if (test::ShownKind(gadget) == GadgetKind::Text) {
+            EXPECT_NE(style & ES_AUTOHSCROLL, 0u);
+        } else if (test::ShownKind(gadget) == GadgetKind::Editor) {
+            EXPECT_NE(style & ES_NOHIDESEL, 0u);
+        }
     }
 }
 
@@ -58,23 +37,17 @@ TEST_F(MainFormWin32, WindowHasACaptionAndCloseBoxButNoSizingFrame) {
     const auto style = static_cast<DWORD>(GetWindowLongW(MainWindow(), GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
     EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
-    EXPECT_TRUE(IsWindowVisible(MainWindow()));
 }
 
-TEST_F(MainFormWin32, OnlyTheFirstPageIsShownAndEnabled) {
-    const HWND first = GetParent(GadgetWindow(GadgetId::ClassName));
-    const HWND second = GetParent(GadgetWindow(GadgetId::Methods));
-    const HWND third = GetParent(GadgetWindow(GadgetId::Output));
-    EXPECT_TRUE(IsWindowVisible(first) && IsWindowEnabled(first));
-    for (const HWND hidden : {second, third}) {
-        EXPECT_FALSE(IsWindowVisible(hidden) || IsWindowEnabled(hidden));
-    }
+// A page covers exactly the tab control's display area.
+TEST_F(MainFormWin32, TheShownPageFillsTheDisplayArea) {
+    const HWND panel = GadgetWindow(GadgetId::Panel);
     RECT display;
-    GetClientRect(GadgetWindow(GadgetId::Panel), &display);
-    TabCtrl_AdjustRect(GadgetWindow(GadgetId::Panel), FALSE, &display);
+    GetClientRect(panel, &display);
+    TabCtrl_AdjustRect(panel, FALSE, &display);
     RECT page;
-    GetWindowRect(first, &page);
-    MapWindowPoints(nullptr, GadgetWindow(GadgetId::Panel), reinterpret_cast<POINT*>(&page), 2);
+    GetWindowRect(GetParent(GadgetWindow(GadgetId::ClassName)), &page);
+    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&page), 2);
     EXPECT_TRUE(EqualRect(&page, &display));
 }
 
@@ -91,11 +64,11 @@ TEST_F(MainFormWin32, PagesShowTheTabTexture) {
 // display area begins, which its own font decides.
 std::vector<RECT> Layout() {
     std::vector<RECT> rects;
-    for (const NativeRow& row : kNativeRows) {
+    for (int gadget = 0; gadget < kGadgetCount; ++gadget) {
         RECT rect;
-        GetWindowRect(GadgetWindow(row.gadget), &rect);
-        MapWindowPoints(nullptr, GetParent(GadgetWindow(row.gadget)),
-                        reinterpret_cast<POINT*>(&rect), 2);
+        GetWindowRect(GadgetWindow(gadget), &rect);
+        MapWindowPoints(nullptr, GetParent(GadgetWindow(gadget)), reinterpret_cast<POINT*>(&rect),
+                        2);
         rects.push_back(rect);
     }
     return rects;
@@ -156,21 +129,6 @@ SIZE ChangeDensity(int from, int to) {
     return answered;
 }
 
-// The whole text lies left of the last column: a caret behind it on that column would scroll
-// the field.
-bool ShowsWholeTextAndCaret(int gadget) {
-    const HWND field = GadgetWindow(gadget);
-    const std::wstring text = WindowText(field);
-    const HDC context = GetDC(field);
-    SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
-    ReleaseDC(field, context);
-    RECT room{};
-    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    return extent.cx < room.right - room.left;
-}
-
 // The client area and icons of the density's row, and every caption whole.
 void ExpectLaidOutAt(int dpi) {
     const DensityRow* row = RowOf(dpi);
@@ -180,10 +138,10 @@ void ExpectLaidOutAt(int dpi) {
     EXPECT_EQ(client.height, row->client.cy);
     EXPECT_EQ(IconSide(ICON_BIG), row->bigIcon);
     EXPECT_EQ(IconSide(ICON_SMALL), row->smallIcon);
-    for (const NativeRow& caption : kNativeRows) {
-        if ((caption.style & ES_READONLY) != 0) {
-            SCOPED_TRACE(caption.gadget);
-            EXPECT_TRUE(ShowsWholeTextAndCaret(caption.gadget));
+    for (int gadget = 0; gadget < kGadgetCount; ++gadget) {
+        if (test::ShownKind(gadget) == GadgetKind::Text && test::IsReadOnly(gadget)) {
+            SCOPED_TRACE(gadget);
+            EXPECT_TRUE(test::ShowsWholeText(gadget));
         }
     }
 }
@@ -228,15 +186,6 @@ TEST_F(MainFormWin32, StartsAtTheDesktopsDensity) {
     ExpectLaidOutAt(dpi);
     constexpr int kLoadedPoints = 10;
     EXPECT_EQ(test::FontPixelHeight(GadgetId::MethodEntry), MulDiv(kLoadedPoints, dpi, 72));
-}
-
-// The styled widgets are given the face the form loads, not the dialog font at its size.
-TEST_F(MainFormWin32, StyledWidgetsShowTheLoadedFace) {
-    LOGFONTW font{};
-    const auto shown = reinterpret_cast<HFONT>(
-        SendMessageW(GadgetWindow(GadgetId::MethodEntry), WM_GETFONT, 0, 0));
-    ASSERT_NE(GetObjectW(shown, sizeof font, &font), 0);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"Courier");
 }
 
 }  // namespace

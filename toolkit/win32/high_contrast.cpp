@@ -1,6 +1,4 @@
-#include "toolkit/win32/high_contrast.h"
-
-#include "toolkit/win32/windows_api.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::toolkit::win32 {
 

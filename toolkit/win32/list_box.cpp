@@ -1,4 +1,7 @@
-#include "toolkit/win32/list_box.h"
+// A list gadget: a list box whose presses, moves, releases and double-clicks reach the core as
+// they happen, and whose selection is reported only when it really moved.
+
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -8,45 +11,51 @@ bool IsShiftOrControl(WPARAM keys) {
     return (keys & (MK_SHIFT | MK_CONTROL)) != 0;
 }
 
-}  // namespace
+class ListBox final : public Control {
+public:
+    ListBox(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
+        : Control(window, placement, happenings, font) {}
 
-ListBox::ListBox(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
-    : Control(window, placement, happenings, font) {}
-
-// The list box may say LBN_SELCHANGE on a release of the button that moved nothing; the
-// selection is compared with the one before the input.
-void ListBox::OnCommand(WORD code) {
-    if (code != LBN_SELCHANGE) {
-        return;
+    // The list box may say LBN_SELCHANGE on a release of the button that moved nothing; the
+    // selection is compared with the one before the input.
+    void OnCommand(WORD code) override {
+        if (code != LBN_SELCHANGE) {
+            return;
+        }
+        const int selected = State();
+        if (selected != lastSelection_) {
+            lastSelection_ = selected;
+            ToCore().SelectionChanged(Id());
+        }
     }
-    const int selected = State();
-    if (selected != lastSelection_) {
-        lastSelection_ = selected;
-        ToCore().SelectionChanged(Id());
+
+    // The selected index, -1 for none.
+    int State() const override {
+        return static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0));
     }
-}
 
-int ListBox::State() const {
-    return static_cast<int>(SendMessageW(Window(), LB_GETCURSEL, 0, 0));
-}
+    // LB_ERRSPACE and LB_ERR are both negative.
+    bool InsertItem(int index, const std::wstring& text) override {
+        return SendMessageW(Window(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+                            reinterpret_cast<LPARAM>(text.c_str())) >= 0;
+    }
 
-// LB_ERRSPACE and LB_ERR are both negative.
-bool ListBox::InsertItem(int index, const std::wstring& text) {
-    return SendMessageW(Window(), LB_INSERTSTRING, static_cast<WPARAM>(index),
-                        reinterpret_cast<LPARAM>(text.c_str())) >= 0;
-}
+    void RemoveItem(int index) override {
+        SendMessageW(Window(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    }
 
-void ListBox::RemoveItem(int index) {
-    SendMessageW(Window(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
+    void ClearSelection() override {
+        SendMessageW(Window(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    }
 
-void ListBox::ClearSelection() {
-    SendMessageW(Window(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-}
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-void ListBox::SelectionSettled() {
-    lastSelection_ = State();
-}
+    // Takes the selection as the one to compare the next LBN_SELCHANGE with.
+    void SelectionSettled() { lastSelection_ = State(); }
+
+    int lastSelection_ = -1;
+};
 
 LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -91,6 +100,16 @@ LRESULT ListBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND MakeListBox(HWND parent, const GadgetRequest& request, Happenings& happenings,
+                 ScaledFont& font) {
+    return Made<ListBox>(
+        CreateChild(parent, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
+                    WS_EX_CLIENTEDGE),
+        request, happenings, font);
 }
 
 }  // namespace quillmoor::toolkit::win32

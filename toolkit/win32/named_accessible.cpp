@@ -1,4 +1,4 @@
-#include "toolkit/win32/named_accessible.h"
+#include "toolkit/win32/win32_platform.h"
 
 // Must follow windows_api.h.
 #include <ole2.h>
@@ -6,8 +6,6 @@
 
 #include <optional>
 #include <utility>
-
-#include "toolkit/win32/system_library.h"
 
 namespace quillmoor::toolkit::win32 {
 

@@ -1,9 +1,10 @@
-#include "toolkit/win32/tab_panel.h"
+// A panel gadget: a tab control whose tabs each name a page, a container window laid over the
+// display area below the row of tabs.
 
 #include <algorithm>
 #include <vector>
 
-#include "toolkit/win32/containers.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::toolkit::win32 {
 
@@ -38,66 +39,75 @@ void FitToDisplayArea(HWND page) {
                  area.bottom - area.top, SWP_NOACTIVATE);
 }
 
+class TabPanel final : public Control {
+public:
+    TabPanel(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
+        : Control(window, placement, happenings, font) {}
+
+    LRESULT OnNotify(const NMHDR& header) override {
+        if (header.code == TCN_SELCHANGING) {
+            ToCore().TabChanging(Id());
+        } else if (header.code == TCN_SELCHANGE) {
+            KeepOnlySelectedTabPressed(Window());
+            ToCore().TabChanged(Id(), TabCtrl_GetCurSel(Window()));
+        }
+        return 0;
+    }
+
+    // Its pages are fitted again to the display area that its new size and font leave. A page
+    // fitted comes to the top: fitting them last to first keeps their order.
+    void PlaceForDpi(int dpi) override {
+        Control::PlaceForDpi(dpi);
+        std::vector<HWND> pages;
+        for (HWND page = GetWindow(Window(), GW_CHILD); page != nullptr;
+             page = GetWindow(page, GW_HWNDNEXT)) {
+            pages.push_back(page);
+        }
+        std::for_each(pages.rbegin(), pages.rend(), FitToDisplayArea);
+    }
+
+    // The first tab is selected when none was; the tab's own data names its page.
+    HWND InsertTab(int index, const std::wstring& caption) override {
+        const HWND page = CreatePage(Window());
+        if (page == nullptr) {
+            return nullptr;
+        }
+        std::wstring text = caption;
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_PARAM;
+        item.pszText = text.data();
+        item.lParam = reinterpret_cast<LPARAM>(page);
+        if (SendMessageW(Window(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&item)) < 0) {
+            DestroyWindow(page);
+            return nullptr;
+        }
+        if (TabCtrl_GetCurSel(Window()) < 0) {
+            TabCtrl_SetCurSel(Window(), 0);
+        }
+        return page;
+    }
+
+private:
+    // The row of tabs is what lies above the display area.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if ((message == WM_LBUTTONUP || message == WM_RBUTTONUP) &&
+            GET_Y_LPARAM(lParam) < DisplayAreaOf(Window()).top) {
+            const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+            ToCore().TabRowReleased(Id(), message == WM_LBUTTONUP);
+            return result;
+        }
+        return Control::HandleMessage(message, wParam, lParam);
+    }
+};
+
 }  // namespace
 
-TabPanel::TabPanel(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
-    : Control(window, placement, happenings, font) {}
-
-LRESULT TabPanel::OnNotify(const NMHDR& header) {
-    if (header.code == TCN_SELCHANGING) {
-        ToCore().TabChanging(Id());
-    } else if (header.code == TCN_SELCHANGE) {
-        KeepOnlySelectedTabPressed(Window());
-        ToCore().TabChanged(Id(), TabCtrl_GetCurSel(Window()));
-    }
-    return 0;
-}
-
-// A page fitted comes to the top: fitting them last to first keeps their order.
-void TabPanel::PlaceForDpi(int dpi) {
-    Control::PlaceForDpi(dpi);
-    std::vector<HWND> pages;
-    for (HWND page = GetWindow(Window(), GW_CHILD); page != nullptr;
-         page = GetWindow(page, GW_HWNDNEXT)) {
-        pages.push_back(page);
-    }
-    std::for_each(pages.rbegin(), pages.rend(), FitToDisplayArea);
-}
-
-// The tab's own data names its page.
-HWND TabPanel::InsertTab(int index, const std::wstring& caption) {
-    const HWND page = CreatePage(Window());
-    if (page == nullptr) {
-        return nullptr;
-    }
-    std::wstring text = caption;
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_PARAM;
-    item.pszText = text.data();
-    item.lParam = reinterpret_cast<LPARAM>(page);
-    if (SendMessageW(Window(), TCM_INSERTITEMW, static_cast<WPARAM>(index),
-                     reinterpret_cast<LPARAM>(&item)) < 0) {
-        DestroyWindow(page);
-        return nullptr;
-    }
-    if (TabCtrl_GetCurSel(Window()) < 0) {
-        TabCtrl_SetCurSel(Window(), 0);
-    }
-    return page;
-}
-
-// The row of tabs is what lies above the display area.
-bool TabPanel::OnTabRow(LPARAM point) const {
-    return GET_Y_LPARAM(point) < DisplayAreaOf(Window()).top;
-}
-
-LRESULT TabPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if ((message == WM_LBUTTONUP || message == WM_RBUTTONUP) && OnTabRow(lParam)) {
-        const LRESULT result = Control::HandleMessage(message, wParam, lParam);
-        ToCore().TabRowReleased(Id(), message == WM_LBUTTONUP);
-        return result;
-    }
-    return Control::HandleMessage(message, wParam, lParam);
+HWND MakeTabPanel(HWND parent, const GadgetRequest& request, Happenings& happenings,
+                  ScaledFont& font) {
+    return Made<TabPanel>(CreateChild(parent, WC_TABCONTROLW,
+                                      WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN, 0),
+                          request, happenings, font);
 }
 
 void ShowPage(HWND page, bool shown) {

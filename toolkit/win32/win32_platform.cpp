@@ -1,36 +1,138 @@
 #include "toolkit/win32/win32_platform.h"
 
 #include <algorithm>
-
-#include "toolkit/win32/control_factory.h"
-#include "toolkit/win32/dpi.h"
-#include "toolkit/win32/editor.h"
-#include "toolkit/win32/form_frame.h"
-#include "toolkit/win32/high_contrast.h"
-#include "toolkit/win32/input_messages.h"
-#include "toolkit/win32/list_box.h"
-#include "toolkit/win32/system_library.h"
-#include "toolkit/win32/tab_panel.h"
-#include "toolkit/win32/wide_text.h"
-#include "toolkit/win32/window_text.h"
-#include "toolkit/win32/yes_no_box.h"
+#include <cstdint>
+#include <list>
+#include <map>
+#include <memory>
+#include <string>
 
 namespace quillmoor::toolkit {
-
-std::unique_ptr<Platform> StartPlatform(Happenings& happenings, std::string& failure) {
-    win32::SearchSystemFolderOnly();
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    if (!InitCommonControlsEx(&controls)) {
-        failure = "the common controls could not be initialised";
-        return nullptr;
-    }
-    return std::make_unique<win32::Win32Platform>(happenings);
-}
 
 namespace win32 {
 
 namespace {
+
+using SetDefaultDllDirectoriesCall = BOOL(WINAPI*)(DWORD);
+
+// The file in the system folder by its full path; its own imports are then looked for beside it
+// first, not beside the program.
+HMODULE LoadFromSystemFolderByPath(const wchar_t* fileName) {
+    const UINT size = GetSystemDirectoryW(nullptr, 0);
+    if (size == 0) {
+        return nullptr;
+    }
+    std::wstring path(size, L'\0');
+    const UINT length = GetSystemDirectoryW(path.data(), size);
+    if (length == 0 || length >= size) {
+        return nullptr;
+    }
+    path.resize(length);
+    path += L'\\';
+    path += fileName;
+    return LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
+// From now on no library is looked for in the program's folder when loaded by name alone, by
+// this program or by any DLL it uses; only the system folder is searched. Where Windows cannot
+// do that (Windows 7 without update KB2533623), at least the current folder leaves the search.
+void SearchSystemFolderOnly() {
+    const auto setDefaultDirectories = LibraryCall<SetDefaultDllDirectoriesCall>(
+        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (setDefaultDirectories == nullptr || !setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        SetDllDirectoryW(L"");
+    }
+}
+
+bool IsUserInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) || message == WM_CLOSE;
+}
+
+bool IsKeyPress(UINT message) {
+    return message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
+}
+
+// The virtual-key code plus the toolkit's modifier bits. The keypad's Enter is VK_RETURN with
+// the extended-key flag, and so the same code as the main Return key.
+std::int32_t ShortcutOf(const MSG& keyPress) {
+    auto shortcut = static_cast<std::int32_t>(keyPress.wParam);
+    if (IsHeld(VK_SHIFT)) {
+        shortcut |= kModShift;
+    }
+    if (IsHeld(VK_CONTROL)) {
+        shortcut |= kModControl;
+    }
+    if (IsHeld(VK_MENU)) {
+        shortcut |= kModAlt;
+    }
+    return shortcut;
+}
+
+// The control or form that a message to window concerns, 0 when none of the toolkit's.
+NativeId ToolkitObjectOf(HWND window) {
+    for (; window != nullptr; window = GetParent(window)) {
+        if (Control::Of(window) != nullptr || IsForm(window)) {
+            return reinterpret_cast<NativeId>(window);
+        }
+    }
+    return 0;
+}
+
+void Deliver(MSG& message, Happenings& happenings) {
+    if (IsUserInput(message.message)) {
+        happenings.InputArrived();
+    }
+    if (IsKeyPress(message.message)) {
+        const NativeId target = ToolkitObjectOf(message.hwnd);
+        if (target != 0 && happenings.KeyPressed(target, ShortcutOf(message))) {
+            return;
+        }
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+// The dialog manager answers the marked letter alone, as the system's own box does.
+constexpr wchar_t kYesCaption[] = L"&Ja";
+constexpr wchar_t kNoCaption[] = L"&Nein";
+
+HHOOK renamingHook = nullptr;
+
+// The box is built before it is first activated; its buttons get their captions then, and the
+// hook goes, so that no later window of the thread is touched.
+LRESULT CALLBACK RenameButtons(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK hook = renamingHook;
+    if (code == HCBT_ACTIVATE) {
+        const auto box = reinterpret_cast<HWND>(wParam);
+        SetDlgItemTextW(box, IDYES, kYesCaption);
+        SetDlgItemTextW(box, IDNO, kNoCaption);
+        UnhookWindowsHookEx(hook);
+        renamingHook = nullptr;
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+// The system's message box, its buttons labelled as the form's own texts are, whatever
+// language Windows speaks; modal for the thread's windows, owned by owner when it is not null.
+Answer AskYesNoBox(HWND owner, const std::wstring& title, const std::wstring& text) {
+    renamingHook = SetWindowsHookExW(WH_CBT, RenameButtons, nullptr, GetCurrentThreadId());
+    const int answer = MessageBoxW(owner, text.c_str(), title.c_str(),
+                                   MB_YESNO | MB_DEFBUTTON1 | MB_TASKMODAL | MB_SETFOREGROUND);
+    if (renamingHook != nullptr) {
+        UnhookWindowsHookEx(renamingHook);
+        renamingHook = nullptr;
+    }
+    switch (answer) {
+        case IDYES:
+            return Answer::Yes;
+        case IDNO:
+            return Answer::No;
+        default:
+            return Answer::NotShown;
+    }
+}
 
 HWND WindowOf(NativeId id) {
     return reinterpret_cast<HWND>(id);
@@ -40,12 +142,114 @@ NativeId IdOf(HWND window) {
     return reinterpret_cast<NativeId>(window);
 }
 
-}  // namespace
+// Each control of the form, parents before what they hold.
+template <typename Action>
+void ForEachControl(HWND form, Action action) {
+    EnumChildWindows(
+        form,
+        [](HWND child, LPARAM data) -> BOOL {
+            if (Control* control = Control::Of(child)) {
+                (*reinterpret_cast<Action*>(data))(*control);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&action));
+}
 
-Win32Platform::Win32Platform(Happenings& happenings)
-    : happenings_(happenings),
-      dialogFont_(ScaledFont::DialogFont()),
-      systemFont_(ScaledFont::Stock(SYSTEM_FONT)) {}
+// The core's Platform over plain Win32: every window and widget is named by its HWND, every
+// font by the ScaledFont kept here.
+class Win32Platform final : public Platform, private FormListener {
+public:
+    explicit Win32Platform(Happenings& happenings)
+        : happenings_(happenings),
+          dialogFont_(ScaledFont::DialogFont()),
+          systemFont_(ScaledFont::Stock(SYSTEM_FONT)) {}
+
+    void DescribeProgram(const std::string& name, const std::string& iconResource) override;
+    NativeId OpenWindow(Placement outer, const std::u16string& title) override;
+    void CloseWindow(NativeId window) override;
+    NativeId CreateGadget(NativeId parent, const GadgetRequest& request) override;
+    void DestroyGadget(NativeId gadget) override { DestroyWindow(WindowOf(gadget)); }
+    NativeId InsertTab(NativeId panel, int index, const std::u16string& caption) override {
+        Control* tabs = ControlAt(panel);
+        return tabs == nullptr ? 0 : IdOf(tabs->InsertTab(index, NativeText(caption)));
+    }
+    void ShowPage(NativeId page, bool shown) override { win32::ShowPage(WindowOf(page), shown); }
+    bool InsertItem(NativeId list, int index, const std::u16string& text) override {
+        Control* items = ControlAt(list);
+        return items != nullptr && items->InsertItem(index, NativeText(text));
+    }
+    void RemoveItem(NativeId list, int index) override {
+        if (Control* items = ControlAt(list)) {
+            items->RemoveItem(index);
+        }
+    }
+    void ClearSelection(NativeId list) override {
+        if (Control* items = ControlAt(list)) {
+            items->ClearSelection();
+        }
+    }
+    void SetText(NativeId gadget, const std::u16string& text) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetText(NativeText(text));
+        }
+    }
+    std::u16string Text(NativeId gadget) const override {
+        const Control* control = ControlAt(gadget);
+        return control == nullptr ? std::u16string() : ToolkitText(control->Text());
+    }
+    bool ReadOnly(NativeId gadget) const override { return IsReadOnly(WindowOf(gadget)); }
+    bool EditedSinceSet(NativeId editor) const override {
+        const Control* control = ControlAt(editor);
+        return control != nullptr && control->EditedSinceSet();
+    }
+    int State(NativeId gadget) const override {
+        const Control* control = ControlAt(gadget);
+        return control == nullptr ? 0 : control->State();
+    }
+    void SetAccessibleName(NativeId gadget, const std::u16string& name) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetAccessibleName(NativeText(name));
+        }
+    }
+    void SetColours(NativeId gadget, Colour text, Colour background) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->SetColours(text, background);
+        }
+    }
+    // Fields, lists and the editor alike draw their text in the window text colour.
+    Colour DesktopTextColour(NativeId /*gadget*/) const override {
+        return static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT));
+    }
+    bool HighContrastOn() const override { return win32::HighContrastOn(); }
+    NativeId LoadFont(const std::u16string& family, int points) override;
+    void ReleaseFont(NativeId font) override;
+    void SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) override;
+    void Focus(NativeId gadget, FocusCause cause) override {
+        if (Control* control = ControlAt(gadget)) {
+            control->TakeFocus(cause);
+        }
+    }
+    NativeId FocusedObject() const override;
+    int DragDistance() const override;
+    Answer AskYesNo(const std::u16string& title, const std::u16string& text) override;
+    void HandleInput(bool wait) override;
+
+private:
+    void CloseRequested(HWND form) override { happenings_.CloseRequested(IdOf(form)); }
+    bool OuterSizeForDpi(HWND form, int dpi, SIZE& size) override;
+    void DpiChanged(HWND form, int dpi, const RECT& suggested) override;
+    void DesktopColoursChanged() override { happenings_.DesktopColoursChanged(); }
+
+    static Control* ControlAt(NativeId gadget) { return Control::Of(WindowOf(gadget)); }
+
+    Happenings& happenings_;
+    ScaledFont dialogFont_;
+    ScaledFont systemFont_;
+    std::list<ScaledFont> fonts_;
+    // Each form with the placement it was laid out for.
+    std::map<HWND, Placement> forms_;
+};
 
 // The icon is the executable's own resource; Windows lists a program by its executable.
 void Win32Platform::DescribeProgram(const std::string& /*name*/,
@@ -72,95 +276,15 @@ void Win32Platform::CloseWindow(NativeId window) {
     forms_.erase(WindowOf(window));
     TakeProgramIcon(WindowOf(window));
     DestroyWindow(WindowOf(window));
-    ForgetDestroyed();
 }
 
+// The makers in the order of GadgetKind.
 NativeId Win32Platform::CreateGadget(NativeId parent, const GadgetRequest& request) {
-    std::unique_ptr<Control> control =
-        MakeControl(WindowOf(parent), request, happenings_, dialogFont_);
-    if (control == nullptr) {
-        return 0;
-    }
-    const HWND window = control->Window();
-    controls_[window] = std::move(control);
-    return IdOf(window);
-}
-
-void Win32Platform::DestroyGadget(NativeId gadget) {
-    DestroyWindow(WindowOf(gadget));
-    ForgetDestroyed();
-}
-
-NativeId Win32Platform::InsertTab(NativeId panel, int index, const std::u16string& caption) {
-    auto* tabs = ControlAt<TabPanel>(panel);
-    return tabs == nullptr ? 0 : IdOf(tabs->InsertTab(index, NativeText(caption)));
-}
-
-void Win32Platform::ShowPage(NativeId page, bool shown) {
-    win32::ShowPage(WindowOf(page), shown);
-}
-
-bool Win32Platform::InsertItem(NativeId list, int index, const std::u16string& text) {
-    auto* items = ControlAt<ListBox>(list);
-    return items != nullptr && items->InsertItem(index, NativeText(text));
-}
-
-void Win32Platform::RemoveItem(NativeId list, int index) {
-    if (auto* items = ControlAt<ListBox>(list)) {
-        items->RemoveItem(index);
-    }
-}
-
-void Win32Platform::ClearSelection(NativeId list) {
-    if (auto* items = ControlAt<ListBox>(list)) {
-        items->ClearSelection();
-    }
-}
-
-void Win32Platform::SetText(NativeId gadget, const std::u16string& text) {
-    if (Control* control = ControlAt<Control>(gadget)) {
-        control->SetText(NativeText(text));
-    }
-}
-
-std::u16string Win32Platform::Text(NativeId gadget) const {
-    const Control* control = ControlAt<Control>(gadget);
-    return control == nullptr ? std::u16string() : ToolkitText(control->Text());
-}
-
-bool Win32Platform::ReadOnly(NativeId gadget) const {
-    return IsReadOnly(WindowOf(gadget));
-}
-
-bool Win32Platform::EditedSinceSet(NativeId editor) const {
-    const auto* control = ControlAt<Editor>(editor);
-    return control != nullptr && control->EditedSinceSet();
-}
-
-int Win32Platform::State(NativeId gadget) const {
-    const Control* control = ControlAt<Control>(gadget);
-    return control == nullptr ? 0 : control->State();
-}
-
-void Win32Platform::SetAccessibleName(NativeId gadget, const std::u16string& name) {
-    if (Control* control = ControlAt<Control>(gadget)) {
-        control->SetAccessibleName(NativeText(name));
-    }
-}
-
-void Win32Platform::SetColour(NativeId gadget, ColourType type, Colour colour) {
-    if (Control* control = ControlAt<Control>(gadget)) {
-        control->SetColour(type, colour);
-    }
-}
-
-// Fields, lists and the editor alike draw their text in the window text colour.
-Colour Win32Platform::DesktopTextColour(NativeId /*gadget*/) const {
-    return static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT));
-}
-
-bool Win32Platform::HighContrastOn() const {
-    return win32::HighContrastOn();
+    using Maker = HWND (*)(HWND, const GadgetRequest&, Happenings&, ScaledFont&);
+    constexpr Maker kMakers[] = {MakeTabPanel, MakeTextField, MakeCheckBox,
+                                 MakeListBox,  MakeButton,    MakeEditor};
+    return IdOf(kMakers[static_cast<std::size_t>(request.kind)](WindowOf(parent), request,
+                                                                happenings_, dialogFont_));
 }
 
 NativeId Win32Platform::LoadFont(const std::u16string& family, int points) {
@@ -176,16 +300,18 @@ NativeId Win32Platform::LoadFont(const std::u16string& family, int points) {
 // that is gone.
 void Win32Platform::ReleaseFont(NativeId font) {
     const auto* released = reinterpret_cast<const ScaledFont*>(font);
-    for (const auto& [window, control] : controls_) {
-        if (control->Shows(*released)) {
-            control->SetFont(systemFont_);
-        }
+    for (const auto& [form, layout] : forms_) {
+        ForEachControl(form, [&](Control& control) {
+            if (control.Shows(*released)) {
+                control.SetFont(systemFont_);
+            }
+        });
     }
     fonts_.remove_if([released](const ScaledFont& held) { return &held == released; });
 }
 
 void Win32Platform::SetFont(NativeId gadget, FontChoice choice, NativeId loadedFont) {
-    Control* control = ControlAt<Control>(gadget);
+    Control* control = ControlAt(gadget);
     if (control == nullptr) {
         return;
     }
@@ -202,15 +328,9 @@ void Win32Platform::SetFont(NativeId gadget, FontChoice choice, NativeId loadedF
     }
 }
 
-void Win32Platform::Focus(NativeId gadget, FocusCause cause) {
-    if (Control* control = ControlAt<Control>(gadget)) {
-        control->TakeFocus(cause);
-    }
-}
-
 NativeId Win32Platform::FocusedObject() const {
     const HWND focused = GetFocus();
-    return controls_.contains(focused) || forms_.contains(focused) ? IdOf(focused) : 0;
+    return Control::Of(focused) != nullptr || forms_.contains(focused) ? IdOf(focused) : 0;
 }
 
 // At the density of the form the user works in.
@@ -223,7 +343,7 @@ int Win32Platform::DragDistance() const {
 Answer Win32Platform::AskYesNo(const std::u16string& title, const std::u16string& text) {
     const HWND foreground = GetForegroundWindow();
     const HWND owner = forms_.contains(foreground) ? foreground : nullptr;
-    return win32::AskYesNo(owner, NativeText(title), NativeText(text));
+    return AskYesNoBox(owner, NativeText(title), NativeText(text));
 }
 
 void Win32Platform::HandleInput(bool wait) {
@@ -231,10 +351,6 @@ void Win32Platform::HandleInput(bool wait) {
         MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     DeliverPendingMessages(happenings_);
-}
-
-void Win32Platform::CloseRequested(HWND form) {
-    happenings_.CloseRequested(IdOf(form));
 }
 
 bool Win32Platform::OuterSizeForDpi(HWND form, int dpi, SIZE& size) {
@@ -255,21 +371,40 @@ void Win32Platform::DpiChanged(HWND form, int dpi, const RECT& suggested) {
         SetWindowPos(form, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    for (const auto& [window, control] : controls_) {
-        if (GetAncestor(window, GA_ROOT) == form) {
-            control->PlaceForDpi(dpi);
-        }
+    ForEachControl(form, [dpi](Control& control) { control.PlaceForDpi(dpi); });
+}
+
+}  // namespace
+
+HMODULE LoadSystemLibrary(const wchar_t* fileName) {
+    if (const HMODULE library = LoadLibraryExW(fileName, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        return library;
+    }
+    // Windows without the search flags refuses them as an invalid parameter.
+    if (GetLastError() != ERROR_INVALID_PARAMETER) {
+        return nullptr;
+    }
+    return LoadFromSystemFolderByPath(fileName);
+}
+
+void DeliverPendingMessages(Happenings& happenings) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        Deliver(message, happenings);
     }
 }
 
-void Win32Platform::DesktopColoursChanged() {
-    happenings_.DesktopColoursChanged();
-}
-
-void Win32Platform::ForgetDestroyed() {
-    std::erase_if(controls_, [](const auto& entry) { return IsWindow(entry.first) == FALSE; });
-}
-
 }  // namespace win32
+
+std::unique_ptr<Platform> StartPlatform(Happenings& happenings, std::string& failure) {
+    win32::SearchSystemFolderOnly();
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+    if (!InitCommonControlsEx(&controls)) {
+        failure = "the common controls could not be initialised";
+        return nullptr;
+    }
+    return std::make_unique<win32::Win32Platform>(happenings);
+}
 
 }  // namespace quillmoor::toolkit

@@ -1,8 +1,7 @@
 #include "tests/support/win32/native_windows.h"
 
 #include "toolkit/core/running_core.h"
-#include "toolkit/win32/input_messages.h"
-#include "toolkit/win32/window_text.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::test {
 
@@ -38,8 +37,7 @@ bool IsClass(HWND window, const wchar_t* name) {
 }
 
 bool IsRichEdit(HWND window) {
-    return toolkit::win32::ClassName(window).starts_with(L"RichEdit") ||
-           IsClass(window, L"RichEdit");
+    return toolkit::win32::ClassName(window).starts_with(L"RichEdit");
 }
 
 KeyStroke StrokeOf(Key key) {

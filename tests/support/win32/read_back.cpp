@@ -10,8 +10,7 @@
 
 #include "tests/support/drawn_pixels.h"
 #include "tests/support/win32/native_windows.h"
-#include "toolkit/win32/rich_edit.h"
-#include "toolkit/win32/window_text.h"
+#include "toolkit/win32/win32_platform.h"
 
 namespace quillmoor::test {
 
@@ -62,12 +61,25 @@ toolkit::GadgetKind ShownKind(int gadget) {
     return GadgetKind::Button;
 }
 
+// The rich edit ends its lines with CR, the older one with CR LF.
 std::string ShownText(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return Utf8(IsRichEdit(window) ? toolkit::win32::RichEditText(window) : WindowText(window));
+    if (!IsRichEdit(window)) {
+        return Utf8(WindowText(window));
+    }
+    std::wstring lines;
+    wchar_t previous = 0;
+    for (const wchar_t unit : toolkit::win32::RichEditText(window)) {
+        if (unit != L'\n' || previous != L'\r') {
+            lines.push_back(unit == L'\r' ? L'\n' : unit);
+        }
+        previous = unit;
+    }
+    return Utf8(lines);
 }
 
-// The width the field draws its text in, against the width of the text in the field's font.
+// The field's own rule: it scrolls its text as soon as the caret behind the last character would
+// stand on the right edge of the room it draws its text in.
 bool ShowsWholeText(int gadget) {
     const HWND window = GadgetWindow(gadget);
     if (!IsClass(window, L"Edit")) {
@@ -83,7 +95,7 @@ bool ShowsWholeText(int gadget) {
     GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
     SelectObject(context, old);
     ReleaseDC(window, context);
-    return extent.cx <= area.right - area.left;
+    return extent.cx < area.right - area.left;
 }
 
 std::string SelectedText(int gadget) {
