@@ -156,11 +156,8 @@ HFONT WidestNarrowerFace(HWND field, HDC context, HFONT face, const std::wstring
 
 // As the program does, in its place and with its font: a caption that does not show its whole
 // text keeps one pixel of margin on either side and, where that is not enough, takes the
-// widest narrower face that shows it. A new font resets the margins.
-void KeepCaptionWhole(HWND caption, HFONT face, int dpi) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(caption)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(caption, text.data(), static_cast<int>(text.size()))));
+// widest narrower face that shows it, kept for the window's life. A new font resets the margins.
+void KeepCaptionWhole(HWND caption, const std::wstring& text, HFONT face, int dpi) {
     const HDC context = GetDC(caption);
     if (!Fits(caption, TextWidth(context, face, text))) {
         KeepOnePixelMargins(caption, dpi);
@@ -264,7 +261,7 @@ private:
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
         }
         if (row.kind == Kind::Caption) {
-            KeepCaptionWhole(control, dialogFont_, dpi_);
+            KeepCaptionWhole(control, row.text, dialogFont_, dpi_);
         } else if (row.kind == Kind::Editor) {
             SendMessageW(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
             SendMessageW(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
