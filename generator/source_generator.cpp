@@ -1,47 +1,29 @@
 #include "generator/source_generator.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
-
-#include "generator/line_writer.h"
-#include "generator/method_entry_view.h"
 
 namespace quillmoor {
 
 namespace {
 
 constexpr std::string_view kSeparator = ";=======================================================";
-static_assert(kSeparator.size() == 56);
+constexpr std::string_view kProcedureDivider =
+    ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _";
 
-// The end of every method's procedure line and the seven lines that follow it: its empty body,
-// its end and the divider in front of the next block. One piece because it repeats per method.
-constexpr std::string_view kProcedureClosing =
-    "\r"
-    " \r"
-    "EndProcedure\r"
-    "\r"
-    "\r"
-    ";_ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _ _\r"
-    "\r"
-    "\r";
-static_assert(kProcedureClosing.size() == 1 + 2 + 13 + 1 + 1 + 57 + 1 + 1);
+// Enough for the usual text in one allocation: the lines every text has, each name as often as
+// it is written and each method's four lines, with room to spare. A longer text grows as any
+// string does.
+constexpr std::size_t kFixedBytes = 1024;
+constexpr std::size_t kBytesPerMethod = 128;
 
-// Bytes of the fixed text around the names; generous, so that one allocation is the norm.
-constexpr std::size_t kFixedTextEstimate = 2048;
-// Fixed bytes of one method's Interface line and procedure block.
-constexpr std::size_t kFixedProcedureBytes = 32 + kProcedureClosing.size();
-// Fixed bytes of one method-table line.
-constexpr std::size_t kFixedTableLineBytes = 20;
-
-// Upper bound for the whole text. A procedure name and parameter tail together are never more
-// than one byte longer than their entry.
-std::size_t ExpectedTextSize(const ClassDescription& description) {
-    std::size_t size = kFixedTextEstimate + 2 * description.constructorHead.size() +
+std::size_t UsualSize(const ClassDescription& description) {
+    std::size_t size = kFixedBytes + 2 * description.constructorHead.size() +
                        3 * description.className.size() + 4 * description.structureName.size() +
                        4 * description.methodTableLabel.size();
     for (const std::string& method : description.methods) {
-        size += kFixedProcedureBytes + kFixedTableLineBytes + 3 * method.size() +
-                description.structureName.size();
+        size += kBytesPerMethod + 3 * method.size() + description.structureName.size();
     }
     for (const std::string& attribute : description.attributes) {
         size += 4 + attribute.size();
@@ -49,101 +31,106 @@ std::size_t ExpectedTextSize(const ClassDescription& description) {
     return size;
 }
 
-// Leaves the line open.
-void WriteProcedureName(const ProcedureNameView& name, LineWriter& out) {
-    name.ForEachPiece([&out](std::string_view piece) { out.Append(piece); });
-}
-
-void WriteHeaderAndInterface(const ClassDescription& description, LineWriter& out) {
-    out.Line(kSeparator);
-    out.Line("; Class ", description.className, "       build with Quillmoor");
-    out.Line(kSeparator);
-    out.EmptyLines(3);
-    out.Line("Interface ", description.className);
-    for (const std::string& method : description.methods) {
-        out.Line("   ", method);
+// One line: the pieces and the carriage return that ends it. An empty line is that carriage
+// return alone.
+void Line(std::string& out, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        out += piece;
     }
-    out.Line("EndInterface");
-    out.EmptyLines(4);
+    out += '\r';
 }
 
-void WriteStructure(const ClassDescription& description, LineWriter& out) {
-    out.Line(kSeparator);
-    out.EmptyLines(1);
-    out.Line("Structure ", description.structureName);
-    out.Line("   *", description.methodTableLabel);
+void WriteHeaderAndInterface(const ClassDescription& description, std::string& out) {
+    Line(out, {kSeparator});
+    Line(out, {"; Class ", description.className, "       build with Quillmoor"});
+    Line(out, {kSeparator});
+    out.append(3, '\r');
+    Line(out, {"Interface ", description.className});
+    for (const std::string& method : description.methods) {
+        Line(out, {"   ", method});
+    }
+    Line(out, {"EndInterface"});
+    out.append(4, '\r');
+}
+
+void WriteStructure(const ClassDescription& description, std::string& out) {
+    Line(out, {kSeparator});
+    out.append(1, '\r');
+    Line(out, {"Structure ", description.structureName});
+    Line(out, {"   *", description.methodTableLabel});
     for (const std::string& attribute : description.attributes) {
-        out.Line("   ", attribute);
+        Line(out, {"   ", attribute});
     }
-    out.Line("EndStructure");
-    out.EmptyLines(4);
-    out.Line(kSeparator);
-    out.EmptyLines(2);
+    Line(out, {"EndStructure"});
+    out.append(4, '\r');
+    Line(out, {kSeparator});
+    out.append(2, '\r');
 }
 
-void WriteMethodProcedures(const ClassDescription& description, LineWriter& out) {
-    // The same for every method, so joined once.
-    const std::string thisParameter = "(*This." + description.structureName;
+void WriteMethodProcedures(const ClassDescription& description, std::string& out) {
     for (const std::string& method : description.methods) {
-        const MethodEntryView entry = ViewMethodEntry(method);
-        out.Append("Procedure.", entry.TypeLetter(), " ");
-        WriteProcedureName(entry.procedureName, out);
-        out.Append(thisParameter, entry.tailLead, entry.parameters, kProcedureClosing);
+        const MethodParts parts = SplitMethodEntry(method);
+        Line(out, {"Procedure.", parts.typeLetter, " ", parts.procedureName, "(*This.",
+                   description.structureName, parts.parameterTail});
+        Line(out, {" "});
+        Line(out, {"EndProcedure"});
+        out.append(2, '\r');
+        Line(out, {kProcedureDivider});
+        out.append(2, '\r');
     }
 }
 
-void WriteConstructor(const ClassDescription& description, LineWriter& out) {
+void WriteConstructor(const ClassDescription& description, std::string& out) {
     const std::string_view structure = description.structureName;
     const std::string_view label = description.methodTableLabel;
-    out.Line("Procedure ", description.constructorHead);
-    out.EmptyLines(1);
-    out.Line("   Size = AllocateMemory (SizeOf (", structure, "))");
-    out.Line("   Protected *This.", structure, " = Size");
-    out.EmptyLines(1);
-    out.Line("   If Not *This");
-    out.Line("     ProcedureReturn #Null");
-    out.Line("   EndIf");
-    out.Line("   ");
-    out.Line("   *This\\", label, " = ?", label);
-    out.Line("   InitializeStructure(*This,", structure, ")");
-    out.EmptyLines(1);
-    out.Line("   ProcedureReturn *This");
-    out.EmptyLines(1);
-    out.Line("EndProcedure");
-    out.EmptyLines(4);
-    out.Line(kSeparator);
-    out.EmptyLines(1);
+    Line(out, {"Procedure ", description.constructorHead});
+    out.append(1, '\r');
+    Line(out, {"   Size = AllocateMemory (SizeOf (", structure, "))"});
+    Line(out, {"   Protected *This.", structure, " = Size"});
+    out.append(1, '\r');
+    Line(out, {"   If Not *This"});
+    Line(out, {"     ProcedureReturn #Null"});
+    Line(out, {"   EndIf"});
+    Line(out, {"   "});
+    Line(out, {"   *This\\", label, " = ?", label});
+    Line(out, {"   InitializeStructure(*This,", structure, ")"});
+    out.append(1, '\r');
+    Line(out, {"   ProcedureReturn *This"});
+    out.append(1, '\r');
+    Line(out, {"EndProcedure"});
+    out.append(4, '\r');
+    Line(out, {kSeparator});
+    out.append(1, '\r');
 }
 
-void WriteTestObject(const ClassDescription& description, LineWriter& out) {
-    out.Line("*TestObject.", description.className, " = ", description.constructorHead);
-    out.EmptyLines(1);
-    out.Line(kSeparator);
-    out.EmptyLines(1);
+void WriteTestObject(const ClassDescription& description, std::string& out) {
+    Line(out, {"*TestObject.", description.className, " = ", description.constructorHead});
+    out.append(1, '\r');
+    Line(out, {kSeparator});
+    out.append(1, '\r');
 }
 
-void WriteMethodTableAndTrailer(const ClassDescription& description, LineWriter& out) {
-    out.EmptyLines(1);
-    out.Line("DataSection");
-    out.Line("   ", description.methodTableLabel, ":");
+void WriteMethodTableAndTrailer(const ClassDescription& description, std::string& out) {
+    out.append(1, '\r');
+    Line(out, {"DataSection"});
+    Line(out, {"   ", description.methodTableLabel, ":"});
     for (const std::string& method : description.methods) {
         // Pointer-sized entries: a 64-bit Interface call reads 8 bytes per method, and a
         // 4-byte Data.l would cut the address.
-        out.Append("      Data.i @");
-        WriteProcedureName(ViewProcedureName(method), out);
-        out.Line("()");
+        Line(out, {"      Data.i @", SplitMethodEntry(method).procedureName, "()"});
     }
-    out.Line("EndDataSection");
-    out.EmptyLines(2);
-    out.Line(kSeparator);
-    out.Line(";End of class [Quillmoor by Tovik]");
-    out.Line(kSeparator);
+    Line(out, {"EndDataSection"});
+    out.append(2, '\r');
+    Line(out, {kSeparator});
+    Line(out, {";End of class [Quillmoor by Tovik]"});
+    Line(out, {kSeparator});
 }
 
 }  // namespace
 
 std::string GenerateSource(const ClassDescription& description) {
-    LineWriter out(ExpectedTextSize(description));
+    std::string out;
+    out.reserve(UsualSize(description));
     WriteHeaderAndInterface(description, out);
     WriteStructure(description, out);
     WriteMethodProcedures(description, out);
@@ -152,7 +139,7 @@ std::string GenerateSource(const ClassDescription& description) {
         WriteTestObject(description, out);
     }
     WriteMethodTableAndTrailer(description, out);
-    return std::move(out).Finish();
+    return out;
 }
 
 }  // namespace quillmoor

@@ -1,7 +1,9 @@
 // The yardstick for the Windows program's start-up: one empty window of the main form's client
-// size, title and frame, with nothing in it.
+// size, title, frame and icon, with nothing in it. It carries the program's resources for the
+// icon, and so its manifest too.
 
 #include "bench/win32/painted_probe.h"
+#include "bench/win32/program_icon.h"
 
 namespace {
 
@@ -30,6 +32,9 @@ int main() {
     if (window == nullptr) {
         return 1;
     }
+    const HDC screen = GetDC(nullptr);
+    quillmoor::bench::GiveProgramIcon(window, GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
     quillmoor::bench::ReportPainted(window);

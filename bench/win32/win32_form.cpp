@@ -2,13 +2,18 @@
 // controls built directly with Win32 and the common controls, as a Win32 programmer would write
 // it: the same window classes, styles, texts, places and sizes at the window's density, the
 // dialog font, "Courier" at 10 points and the pale yellow background on the five styled
-// controls. It carries the program's resources, so that the manifest chooses the same common
-// controls and density awareness and the window shows the same icon. Unlike the empty window it
-// loads the common controls and the rich edit control, as the program does.
+// controls, the program's icon at the sizes of the window's density and the six captions shown
+// whole by the program's rule. It carries the program's resources, so that the manifest chooses
+// the same common controls and density awareness. Unlike the empty window it loads the common
+// controls and the rich edit control, as the program does.
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <string>
 
 #include "bench/win32/painted_probe.h"
+#include "bench/win32/program_icon.h"
 
 namespace {
 
@@ -17,7 +22,6 @@ constexpr DWORD kFormStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kEditorStyle = WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
                                ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
-constexpr int kProgramIcon = 1;
 const auto kPaleYellow = static_cast<COLORREF>(quillmoor::toolkit::RGB(255, 255, 230));
 
 enum class Kind { Caption, Field, Check, List, Button, Editor };
@@ -83,6 +87,88 @@ template <typename Call>
 Call User32Call(const char* name) {
     return reinterpret_cast<Call>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int TextWidth(HDC context, HFONT font, const std::wstring& text) {
+    const HGDIOBJ previous = SelectObject(context, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(context, previous);
+    return extent.cx;
+}
+
+// An edit control scrolls its text once the caret behind the last character would stand on the
+// right edge of its formatting rectangle.
+bool Fits(HWND field, int textWidth) {
+    RECT room{};
+    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    return textWidth < room.right - room.left;
+}
+
+void KeepOnePixelMargins(HWND field, int dpi) {
+    const auto margins = static_cast<DWORD>(SendMessageW(field, EM_GETMARGINS, 0, 0));
+    const int kept = MulDiv(1, dpi, kLayoutDpi);
+    SendMessageW(
+        field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+        MAKELPARAM(std::min<int>(LOWORD(margins), kept), std::min<int>(HIWORD(margins), kept)));
+}
+
+// The widest of the faces a pixel lower, or a pixel narrower at the same height, down to three
+// quarters of the face, that shows the whole text; nullptr when none does.
+HFONT WidestNarrowerFace(HWND field, HDC context, HFONT face, const std::wstring& text) {
+    LOGFONTW description{};
+    GetObjectW(face, sizeof description, &description);
+    const HGDIOBJ previous = SelectObject(context, face);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    SelectObject(context, previous);
+    if (description.lfHeight == 0) {
+        description.lfHeight = metrics.tmHeight;
+    }
+    const int height = std::abs(description.lfHeight);
+    const int width = description.lfWidth != 0 ? std::abs(description.lfWidth)
+                                               : static_cast<int>(metrics.tmAveCharWidth);
+    HFONT best = nullptr;
+    int bestWidth = -1;
+    const auto tryFace = [&](const LOGFONTW& step) {
+        const HFONT font = CreateFontIndirectW(&step);
+        const int shown = TextWidth(context, font, text);
+        if (shown > bestWidth && Fits(field, shown)) {
+            DeleteObject(best);
+            best = font;
+            bestWidth = shown;
+        } else {
+            DeleteObject(font);
+        }
+    };
+    for (int lower = height - 1; 4 * lower >= 3 * height; --lower) {
+        LOGFONTW step = description;
+        step.lfHeight = description.lfHeight < 0 ? -lower : lower;
+        tryFace(step);
+    }
+    for (int slimmer = width - 1; 4 * slimmer >= 3 * width; --slimmer) {
+        LOGFONTW step = description;
+        step.lfWidth = slimmer;
+        tryFace(step);
+    }
+    return best;
+}
+
+// As the program does, in its place and with its font: a caption that does not show its whole
+// text keeps one pixel of margin on either side and, where that is not enough, takes the
+// widest narrower face that shows it, kept for the window's life. A new font resets the margins.
+void KeepCaptionWhole(HWND caption, const std::wstring& text, HFONT face, int dpi) {
+    const HDC context = GetDC(caption);
+    if (!Fits(caption, TextWidth(context, face, text))) {
+        KeepOnePixelMargins(caption, dpi);
+        if (!Fits(caption, TextWidth(context, face, text))) {
+            if (const HFONT narrowed = WidestNarrowerFace(caption, context, face, text)) {
+                SendMessageW(caption, WM_SETFONT, reinterpret_cast<WPARAM>(narrowed), FALSE);
+                KeepOnePixelMargins(caption, dpi);
+            }
+        }
+    }
+    ReleaseDC(caption, context);
 }
 
 // The per-monitor calls came with Windows 10; before, the form keeps the system's density.
@@ -173,6 +259,9 @@ private:
                      reinterpret_cast<WPARAM>(styled ? courierFont_ : dialogFont_), FALSE);
         if (row.kind == Kind::Caption || row.kind == Kind::Field) {
             SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+        }
+        if (row.kind == Kind::Caption) {
+            KeepCaptionWhole(control, row.text, dialogFont_, dpi_);
         } else if (row.kind == Kind::Editor) {
             SendMessageW(control, EM_SETTEXTMODE, TM_PLAINTEXT, 0);
             SendMessageW(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -223,12 +312,6 @@ private:
     HWND panel_ = nullptr;
 };
 
-HICON ProgramIcon(HINSTANCE instance, int widthMetric, int heightMetric) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
-                                         GetSystemMetrics(widthMetric),
-                                         GetSystemMetrics(heightMetric), LR_SHARED));
-}
-
 void RegisterClasses(HINSTANCE instance) {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
@@ -236,13 +319,9 @@ void RegisterClasses(HINSTANCE instance) {
     form.hInstance = instance;
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    form.hIcon = ProgramIcon(instance, SM_CXICON, SM_CYICON);
-    form.hIconSm = ProgramIcon(instance, SM_CXSMICON, SM_CYSMICON);
     form.lpszClassName = L"Win32Form";
     RegisterClassExW(&form);
     WNDCLASSEXW page = form;
-    page.hIcon = nullptr;
-    page.hIconSm = nullptr;
     page.lpszClassName = L"Win32FormPage";
     RegisterClassExW(&page);
 }
@@ -264,6 +343,7 @@ int main() {
     }
     Form form(window);
     form.Frame();
+    quillmoor::bench::GiveProgramIcon(window, DpiOf(window));
     form.Build();
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);

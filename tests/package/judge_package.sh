@@ -22,11 +22,13 @@ root="$scratch/root"
 dpkg-deb -x "$deb" "$root"
 
 # Docks match the window's app id with the desktop entry, software centres the entry with the
-# AppStream file: all three carry the same name. On X11 the window's class is the program's.
+# AppStream file: all three carry the same name. On X11 the window's class is the application's
+# name, the id's last part.
 entry="$root/usr/share/applications/$app_id.desktop"
 [[ -f $entry ]] || fail "the package holds no desktop entry $app_id.desktop"
 desktop-file-validate "$entry"
-grep -qx "StartupWMClass=quillmoor" "$entry" || fail "the desktop entry's StartupWMClass is not quillmoor"
+grep -qx "StartupWMClass=${app_id##*.}" "$entry" ||
+    fail "the desktop entry's StartupWMClass is not ${app_id##*.}"
 metainfo="$root/usr/share/metainfo/$app_id.metainfo.xml"
 [[ -f $metainfo ]] || fail "the package holds no AppStream file $app_id.metainfo.xml"
 appstreamcli validate --no-net "$metainfo"

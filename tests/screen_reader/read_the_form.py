@@ -4,7 +4,7 @@ its name and, for a field, the text it holds, so that a name on the wrong widget
 
 Run on a display, under a session bus on which the accessibility bus can start. Starts the
 program, waits for a bounded time until its window can be read whole, and ends it again.
-Usage: read_the_form.py PROGRAM
+Usage: read_the_form.py PROGRAM APP_ID
 """
 
 import os
@@ -76,14 +76,15 @@ def application_named(name):
     return None
 
 
-def main(program):
+def main(program, app_id):
     with tempfile.TemporaryDirectory() as runtime:
         os.chmod(runtime, 0o700)
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime,
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         running = subprocess.Popen([program], env=environment)
         try:
-            return read(running, os.path.basename(program))
+            # The bus knows the program by its application's name, the app id's last part.
+            return read(running, app_id.rsplit(".", 1)[-1])
         finally:
             running.terminate()
             running.wait(timeout=10)
@@ -109,4 +110,4 @@ def read(running, name):
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(main(sys.argv[1], sys.argv[2]))

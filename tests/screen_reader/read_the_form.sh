@@ -3,7 +3,7 @@
 # when it is first asked for, and reads the program's window through it as a screen reader does
 # (read_the_form.py). The bus and every service it started end with the session; the X server
 # ends here.
-# Usage: read_the_form.sh PROGRAM
+# Usage: read_the_form.sh PROGRAM APP_ID
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -13,4 +13,4 @@ start_xvfb
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 
 # Debian's own Python: pyatspi is a Debian package, not one of another interpreter's.
-dbus-run-session -- /usr/bin/python3 "$here/read_the_form.py" "$1"
+dbus-run-session -- /usr/bin/python3 "$here/read_the_form.py" "$1" "$2"
