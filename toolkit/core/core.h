@@ -179,6 +179,7 @@ private:
     // --- Keyboard and focus -----------------------------------------------------------------
 
     void MoveFocus(int window, bool forward);
+    bool DeletesListItem(NativeId target, std::int32_t shortcut) const;
 
     // --- Widgets ----------------------------------------------------------------------------
 

@@ -25,12 +25,16 @@ bool Core::WouldTakeKey(NativeId target, std::int32_t shortcut) const {
     if (shortcut == kKeyTab && editor != nullptr && !platform_->ReadOnly(editor->native)) {
         return false;
     }
-    return window->shortcuts.Lookup(shortcut).has_value();
+    return window->shortcuts.Lookup(shortcut).has_value() || DeletesListItem(target, shortcut);
 }
 
 bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
     if (!WouldTakeKey(target, shortcut)) {
         return false;
+    }
+    if (DeletesListItem(target, shortcut)) {
+        Post(target, GadgetEventType::DoubleClick);
+        return true;
     }
     const int window = WindowOfTarget(target);
     const int eventNumber = *windows_.Find(window)->shortcuts.Lookup(shortcut);
@@ -46,6 +50,15 @@ bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
             break;
     }
     return true;
+}
+
+// Delete asks for the selected item's removal only in the focused list, through the event a
+// double-click posts: a keyboard user has no other way to remove an item. It is no shortcut
+// of the window, so fields and editors keep the key, and a binding of the caller's comes first.
+bool Core::DeletesListItem(NativeId target, std::int32_t shortcut) const {
+    const GadgetRecord* list = Find(GadgetOf(target), GadgetKind::List);
+    return shortcut == kKeyDelete && list != nullptr && platform_->State(list->native) >= 0 &&
+           !windows_.Find(list->window)->shortcuts.Lookup(shortcut);
 }
 
 int Core::FocusedGadget() const {

@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <algorithm>
 
 #include "toolkit/qt/application.h"
@@ -156,6 +158,24 @@ bool QtPlatform::ReadOnly(NativeId gadget) const {
 
 bool QtPlatform::EditedSinceSet(NativeId editor) const {
     return As<QPlainTextEdit>(editor)->document()->isModified();
+}
+
+// Lines do not wrap, so the vertical scroll bar counts whole lines.
+Platform::EditorView QtPlatform::View(NativeId editor) const {
+    const auto* edit = As<QPlainTextEdit>(editor);
+    const QTextCursor caret = edit->textCursor();
+    return {edit->verticalScrollBar()->value(), edit->horizontalScrollBar()->value(),
+            caret.blockNumber(), caret.positionInBlock()};
+}
+
+void QtPlatform::SetView(NativeId editor, const EditorView& view) {
+    auto* edit = As<QPlainTextEdit>(editor);
+    const QTextBlock line = edit->document()->findBlockByNumber(view.caretLine);
+    QTextCursor caret(line);
+    caret.setPosition(line.position() + view.caretColumn);
+    edit->setTextCursor(caret);
+    edit->verticalScrollBar()->setValue(view.firstLine);
+    edit->horizontalScrollBar()->setValue(view.horizontalScroll);
 }
 
 int QtPlatform::State(NativeId gadget) const {

@@ -22,6 +22,33 @@ bool Editor::EditedSinceSet() const {
     return SendMessageW(Window(), EM_GETMODIFY, 0, 0) != 0;
 }
 
+// Lines do not wrap, so the control's lines are the text's. Character positions count a
+// line's end as the control holds it; a line's own index keeps columns free of that.
+Platform::EditorView Editor::View() const {
+    CHARRANGE selection{};
+    SendMessageW(Window(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const auto caretLine = SendMessageW(Window(), EM_EXLINEFROMCHAR, 0, selection.cpMin);
+    const auto lineStart = SendMessageW(Window(), EM_LINEINDEX, caretLine, 0);
+    POINT scroll{};
+    SendMessageW(Window(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    return {static_cast<int>(SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0)),
+            static_cast<int>(scroll.x), static_cast<int>(caretLine),
+            static_cast<int>(selection.cpMin - lineStart)};
+}
+
+void Editor::SetView(const Platform::EditorView& view) {
+    const auto caret = static_cast<LONG>(SendMessageW(Window(), EM_LINEINDEX, view.caretLine, 0) +
+                                         view.caretColumn);
+    CHARRANGE selection{caret, caret};
+    SendMessageW(Window(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const auto shown = SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(Window(), EM_LINESCROLL, 0, view.firstLine - shown);
+    POINT scroll{};
+    SendMessageW(Window(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    scroll.x = view.horizontalScroll;
+    SendMessageW(Window(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+}
+
 LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) {
         shiftReturnCharComing_ = false;

@@ -17,6 +17,8 @@ public:
     std::wstring Text() const override;
     // Whether the user changed the text since it was last set.
     bool EditedSinceSet() const;
+    Platform::EditorView View() const;
+    void SetView(const Platform::EditorView& view);
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

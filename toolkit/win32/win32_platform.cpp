@@ -137,6 +137,17 @@ bool Win32Platform::EditedSinceSet(NativeId editor) const {
     return control != nullptr && control->EditedSinceSet();
 }
 
+Platform::EditorView Win32Platform::View(NativeId editor) const {
+    const auto* control = ControlAt<Editor>(editor);
+    return control == nullptr ? EditorView{} : control->View();
+}
+
+void Win32Platform::SetView(NativeId editor, const EditorView& view) {
+    if (auto* control = ControlAt<Editor>(editor)) {
+        control->SetView(view);
+    }
+}
+
 int Win32Platform::State(NativeId gadget) const {
     const Control* control = ControlAt<Control>(gadget);
     return control == nullptr ? 0 : control->State();

@@ -37,6 +37,8 @@ public:
     std::u16string Text(NativeId gadget) const override;
     bool ReadOnly(NativeId gadget) const override;
     bool EditedSinceSet(NativeId editor) const override;
+    EditorView View(NativeId editor) const override;
+    void SetView(NativeId editor, const EditorView& view) override;
     int State(NativeId gadget) const override;
     void SetAccessibleName(NativeId gadget, const std::u16string& name) override;
     void SetColour(NativeId gadget, ColourType type, Colour colour) override;

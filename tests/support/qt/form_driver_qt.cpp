@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -230,6 +231,10 @@ void ScrollToItem(int list, int index) {
     ListWidget(list)->scrollToItem(ListWidget(list)->item(index));
 }
 
+void ScrollEditorTo(int editor, int line) {
+    qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->verticalScrollBar()->setValue(line);
+}
+
 void PressOnList(int list, Point point, Modifiers modifiers) {
     QTest::mousePress(MouseTarget(list), Qt::LeftButton, QtModifiers(modifiers), QtPoint(point));
 }
@@ -411,6 +416,11 @@ std::string ShownText(int gadget) {
         return Utf8(editor->toPlainText());
     }
     return Utf8(widget->property("text").toString());
+}
+
+// Lines do not wrap, so the scroll bar counts whole lines.
+int FirstVisibleLine(int editor) {
+    return qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->verticalScrollBar()->value();
 }
 
 bool IsShown(int gadget) {

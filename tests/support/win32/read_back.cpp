@@ -67,6 +67,10 @@ std::string ShownText(int gadget) {
     return Utf8(IsRichEdit(window) ? toolkit::win32::RichEditText(window) : WindowText(window));
 }
 
+int FirstVisibleLine(int editor) {
+    return static_cast<int>(SendMessageW(GadgetWindow(editor), EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
 // The width the field draws its text in, against the width of the text in the field's font.
 bool ShowsWholeText(int gadget) {
     const HWND window = GadgetWindow(gadget);
