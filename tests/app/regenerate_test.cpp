@@ -151,17 +151,22 @@ TEST_F(RegenerateTest, TheOutputKeepsTheReadersPlace) {
     for (int method = 0; method < 40; ++method) {
         tk::InsertGadgetItem(GadgetId::Methods, -1, "M" + std::to_string(method) + "()");
     }
+    tk::InsertGadgetItem(GadgetId::Methods, -1, std::string(300, 'L') + "()");
     ShowPage(Page::Output);
     const std::string output = tk::ReadGadgetText(GadgetId::Output);
-    test::ScrollEditorTo(GadgetId::Output, LineCount(output.substr(0, output.find("DataSection"))));
+    test::ScrollEditorTo(GadgetId::Output, LineCount(output.substr(0, output.find("DataSection"))),
+                         100);
     const int place = test::FirstVisibleLine(GadgetId::Output);
+    const int sideways = test::SidewaysScroll(GadgetId::Output);
     ASSERT_GT(place, 0);
+    ASSERT_GT(sideways, 0);
 
     ShowPage(Page::Klasse);
     TypeInto(GadgetId::MethodEntry, "Neu()");
     PressReturn();
     ShowPage(Page::Output);
     EXPECT_EQ(test::FirstVisibleLine(GadgetId::Output), place);
+    EXPECT_EQ(test::SidewaysScroll(GadgetId::Output), sideways);
 
     ShowPage(Page::Klasse);
     while (tk::GadgetItemCount(GadgetId::Methods) > 1) {

@@ -231,8 +231,10 @@ void ScrollToItem(int list, int index) {
     ListWidget(list)->scrollToItem(ListWidget(list)->item(index));
 }
 
-void ScrollEditorTo(int editor, int line) {
-    qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->verticalScrollBar()->setValue(line);
+void ScrollEditorTo(int editor, int line, int sideways) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(GadgetWidget(editor));
+    edit->verticalScrollBar()->setValue(line);
+    edit->horizontalScrollBar()->setValue(sideways);
 }
 
 void PressOnList(int list, Point point, Modifiers modifiers) {
@@ -421,6 +423,10 @@ std::string ShownText(int gadget) {
 // Lines do not wrap, so the scroll bar counts whole lines.
 int FirstVisibleLine(int editor) {
     return qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->verticalScrollBar()->value();
+}
+
+int SidewaysScroll(int editor) {
+    return qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->horizontalScrollBar()->value();
 }
 
 bool IsShown(int gadget) {

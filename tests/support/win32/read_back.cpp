@@ -71,6 +71,12 @@ int FirstVisibleLine(int editor) {
     return static_cast<int>(SendMessageW(GadgetWindow(editor), EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
+int SidewaysScroll(int editor) {
+    POINT scroll{};
+    SendMessageW(GadgetWindow(editor), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    return static_cast<int>(scroll.x);
+}
+
 // The width the field draws its text in, against the width of the text in the field's font.
 bool ShowsWholeText(int gadget) {
     const HWND window = GadgetWindow(gadget);
