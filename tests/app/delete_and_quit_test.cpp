@@ -84,14 +84,6 @@ TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     DeleteEntry(GadgetId::Methods);
     EXPECT_TRUE(answer.Answered()) << answer.Problem();
     EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
-
-    // Delete in the focused list without a selection asks nothing.
-    const test::BoxAnswer unasked(kYes);
-    tk::FocusGadget(GadgetId::Methods);
-    test::PressKey(test::Key::Delete);
-    RunPendingTurns();
-    EXPECT_FALSE(unasked.Answered());
-    EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
 }
 
 TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
