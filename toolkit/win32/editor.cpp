@@ -41,12 +41,12 @@ void Editor::SetView(const Platform::EditorView& view) {
                                          view.caretColumn);
     CHARRANGE selection{caret, caret};
     SendMessageW(Window(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
-    const auto shown = SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageW(Window(), EM_LINESCROLL, 0, view.firstLine - shown);
-    POINT scroll{};
-    SendMessageW(Window(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
-    scroll.x = view.horizontalScroll;
+    // EM_SETSCROLLPOS takes 16-bit pixels, too few for the height of a long text: the sideways
+    // scroll is set with the first line at the top, and the lines are scrolled after it.
+    SendMessageW(Window(), EM_LINESCROLL, 0, -SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    POINT scroll{view.horizontalScroll, 0};
     SendMessageW(Window(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageW(Window(), EM_LINESCROLL, 0, view.firstLine);
 }
 
 LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
