@@ -53,7 +53,7 @@ enum class GadgetEventType : std::int32_t {
     None = -1,
     Change = 0,  // tab selected, item selected, button or check box clicked, list released
     TabClick = 1,
-    DoubleClick = 2,
+    DoubleClick = 2,  // also Delete, unmodified, in the focused list while an item is selected
     TextChange = 768,
     FocusIn = 14000,
     FocusOut = 14001,
@@ -73,6 +73,7 @@ enum class Answer : std::int32_t { NotShown = 0, Yes = 6, No = 7 };
 // Key codes for BindShortcut: a virtual-key number plus modifier bits.
 inline constexpr std::int32_t kKeyTab = 9;
 inline constexpr std::int32_t kKeyReturn = 13;  // main Return and keypad Enter alike
+inline constexpr std::int32_t kKeyDelete = 46;
 inline constexpr std::int32_t kModShift = 0x10000;
 inline constexpr std::int32_t kModControl = 0x20000;
 inline constexpr std::int32_t kModAlt = 0x40000;
@@ -203,6 +204,11 @@ Answer AskUser(const std::string& title, const std::string& text, AskFlags flags
 // A combination already bound gets the new number. A window that is not open, or an event
 // number outside 0..65535, changes nothing. Posts no event.
 void BindShortcut(int window, std::int32_t shortcut, int event);
+
+// Delete without modifiers, pressed while a list box has the keyboard focus and an item is
+// selected, posts that list's DoubleClick, as a double-click does, so that an item can be
+// removed by keyboard. It is no shortcut of the window: in every other gadget, and in a list
+// without a selection, the key does its usual job. A binding of Delete comes first.
 
 // Waits, without using the processor, until the next event and returns its kind. The only
 // kinds reported are Gadget, Menu and Close: input that yields none of them (a repaint, a key

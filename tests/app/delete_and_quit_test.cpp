@@ -1,5 +1,5 @@
-// The two questions: deleting a list item by double-click and quitting by a close request, each
-// answered through the real message box as a user would.
+// The two questions: deleting a list item by double-click or by Delete and quitting by a close
+// request, each answered through the real message box as a user would.
 
 #include <ostream>
 
@@ -17,6 +17,7 @@ struct DeleteCase {
     int addButton;
     const char* answer;  // the caption of the button the user presses
     std::vector<std::string> remaining;
+    bool byKey = false;  // Delete on the item in place of a double-click
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -26,7 +27,7 @@ void PrintTo(const DeleteCase& testCase, std::ostream* out) {
 
 class DeleteTest : public MainFormTest, public ::testing::WithParamInterface<DeleteCase> {};
 
-TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
+TEST_P(DeleteTest, DoubleClickOrDeleteAsksAndOnlyYesRemovesThatItem) {
     const DeleteCase& param = GetParam();
     const int field =
         param.list == GadgetId::Methods ? GadgetId::MethodEntry : GadgetId::AttributeEntry;
@@ -40,7 +41,13 @@ TEST_P(DeleteTest, DoubleClickAsksAndOnlyYesRemovesTheClickedItem) {
     ASSERT_EQ(tk::ReadGadgetState(param.list), 0);
     const std::string editorBefore = tk::ReadGadgetText(GadgetId::Output);
 
-    DoubleClickItem(param.list, 1);
+    if (param.byKey) {
+        test::ClickAt(param.list, test::ItemCentre(param.list, 1));
+        RunPendingTurns();
+        test::PressKey(test::Key::Delete);
+    } else {
+        DoubleClickItem(param.list, 1);
+    }
     const test::BoxAnswer answer(param.answer);
     RunPendingTurns();
 
@@ -58,7 +65,15 @@ INSTANTIATE_TEST_SUITE_P(
         DeleteCase{"MethodsNo", GadgetId::Methods, GadgetId::AddMethod, kNo, {"A", "B", "C"}},
         DeleteCase{"AttributesYes", GadgetId::Attributes, GadgetId::AddAttribute, kYes, {"A", "C"}},
         DeleteCase{
-            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, kNo, {"A", "B", "C"}}),
+            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, kNo, {"A", "B", "C"}},
+        DeleteCase{
+            "MethodsByKeyYes", GadgetId::Methods, GadgetId::AddMethod, kYes, {"A", "C"}, true},
+        DeleteCase{"AttributesByKeyNo",
+                   GadgetId::Attributes,
+                   GadgetId::AddAttribute,
+                   kNo,
+                   {"A", "B", "C"},
+                   true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {

@@ -1,7 +1,9 @@
 // When the output is generated: on every event of the tab panel and at no other time, always
 // from what the widgets hold at that moment.
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 
 #include "generator/source_generator.h"
 #include "tests/app/main_form_fixture.h"
@@ -136,6 +138,44 @@ TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration)
     ASSERT_NE(tk::ReadGadgetText(GadgetId::Output).find("my own text"), std::string::npos);
     ShowPage(Page::Klasse);
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(DefaultDescription()));
+}
+
+int LineCount(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\r')) + 1;
+}
+
+// A new text keeps the part of the class in view while it still has that line; where the
+// caret goes is the core's rule, tested on its own.
+TEST_F(RegenerateTest, TheOutputKeepsTheReadersPlace) {
+    ShowPage(Page::Klasse);
+    for (int method = 0; method < 40; ++method) {
+        tk::InsertGadgetItem(GadgetId::Methods, -1, "M" + std::to_string(method) + "()");
+    }
+    tk::InsertGadgetItem(GadgetId::Methods, -1, std::string(300, 'L') + "()");
+    ShowPage(Page::Output);
+    const std::string output = tk::ReadGadgetText(GadgetId::Output);
+    test::ScrollEditorTo(GadgetId::Output, LineCount(output.substr(0, output.find("DataSection"))),
+                         100);
+    const int place = test::FirstVisibleLine(GadgetId::Output);
+    const int sideways = test::SidewaysScroll(GadgetId::Output);
+    ASSERT_GT(place, 0);
+    ASSERT_GT(sideways, 0);
+
+    ShowPage(Page::Klasse);
+    TypeInto(GadgetId::MethodEntry, "Neu()");
+    PressReturn();
+    ShowPage(Page::Output);
+    EXPECT_EQ(test::FirstVisibleLine(GadgetId::Output), place);
+    EXPECT_EQ(test::SidewaysScroll(GadgetId::Output), sideways);
+
+    ShowPage(Page::Klasse);
+    while (tk::GadgetItemCount(GadgetId::Methods) > 1) {
+        tk::DeleteGadgetItem(GadgetId::Methods, 0);
+    }
+    ShowPage(Page::Output);
+    const int lines = LineCount(tk::ReadGadgetText(GadgetId::Output));
+    ASSERT_LT(lines, place);
+    EXPECT_LT(test::FirstVisibleLine(GadgetId::Output), lines);
 }
 
 }  // namespace

@@ -111,6 +111,9 @@ Point EmptyPartOf(int list);
 // The item under the point, -1 for none.
 int ItemAt(int list, Point point);
 void ScrollToItem(int list, int index);
+// Scrolls the editor so that the line, counting from 0, comes to its top and its text moves
+// the pixels to the left, as far as it scrolls.
+void ScrollEditorTo(int editor, int line, int sideways);
 void PressOnList(int list, Point point, Modifiers modifiers = kNoModifier);
 void MoveOnList(int list, Point point);
 void ReleaseOnList(int list, Point point);
@@ -192,6 +195,10 @@ private:
 toolkit::GadgetKind ShownKind(int gadget);
 // A field's or editor's text (an editor's lines end with "\n"), a caption otherwise.
 std::string ShownText(int gadget);
+// The editor's line shown at its top, counting from 0, and how far its text is scrolled to
+// the left, in pixels.
+int FirstVisibleLine(int editor);
+int SidewaysScroll(int editor);
 // Whether a field draws its whole text without scrolling any of it away.
 bool ShowsWholeText(int gadget);
 // The part of a field's text that is selected.

@@ -442,6 +442,9 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
         {kEditor, kKeyTab, false},  // an editable editor takes Tab as text
         {kEditor, kKeyTab | kModShift, true},
         {kField, 'A', false},
+        {kField, kKeyDelete, false},
+        {kEditor, kKeyDelete, false},
+        {kList, kKeyDelete, false},  // no item selected
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.gadget) + " key " + std::to_string(c.shortcut));
@@ -457,6 +460,16 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     Running().KeyPressed(WindowNative(), kKeyReturn);
     Running().KeyPressed(Native(kField), kKeyReturn | kModControl);
     EXPECT_EQ(Drain(), (std::vector<Event>{Menu(12), Menu(41)}));
+
+    // Delete in a list with a selection asks as a double-click does; a binding comes first.
+    fake_->states[Native(kList)] = 0;
+    EXPECT_TRUE(Running().WouldTakeKey(Native(kList), kKeyDelete));
+    EXPECT_TRUE(Running().KeyPressed(Native(kList), kKeyDelete));
+    EXPECT_FALSE(Running().KeyPressed(Native(kList), kKeyDelete | kModShift));
+    EXPECT_FALSE(Running().KeyPressed(Native(kField), kKeyDelete));
+    BindShortcut(kWindow, kKeyDelete, 43);
+    Running().KeyPressed(Native(kList), kKeyDelete);
+    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kList, Type::DoubleClick), Menu(43)}));
 }
 
 // A binding replaces the number a combination had, the focus keys' own included, and only
@@ -605,6 +618,30 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
         c.act(Running(), Native(kList));
         EXPECT_EQ(Drain(), c.expected);
     }
+}
+
+// A new text keeps the first line in view and the caret where it still has them, else as
+// near as it has; the same text again moves nothing.
+TEST_F(CoreTest, ANewEditorTextKeepsTheReadersPlace) {
+    using View = Platform::EditorView;
+    const struct {
+        const char* text;
+        View after;
+    } cases[] = {
+        {"a\rb\rc\rline d\re\rf", {4, 30, 3, 5}},
+        {"a\rb\rc\rd\re\rf", {4, 30, 3, 1}},
+        {"a\rbc", {1, 30, 1, 2}},
+        {"", {0, 30, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fake_->views[Native(kEditor)] = {4, 30, 3, 5};
+        WriteGadgetText(kEditor, c.text);
+        EXPECT_EQ(fake_->views[Native(kEditor)], c.after);
+    }
+    fake_->views[Native(kEditor)] = {9, 9, 9, 9};
+    WriteGadgetText(kEditor, "");
+    EXPECT_EQ(fake_->views[Native(kEditor)], (View{9, 9, 9, 9}));
 }
 
 // Items and texts set by the caller post nothing; a focus given by the caller is reported.

@@ -130,6 +130,21 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          },
          {change, change, GadgetEvent(kList, Type::DoubleClick)},
          2},
+        {"Delete on the selected item asks as a double-click does",
+         [&] {
+             test::ClickAt(kList, item(1));
+             Drain();
+             test::PressKey(Key::Delete);
+         },
+         {GadgetEvent(kList, Type::DoubleClick)},
+         1},
+        {"Delete without a selection",
+         [&] {
+             FocusGadget(kList);
+             test::PressKey(Key::Delete);
+         },
+         {},
+         -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -95,6 +95,27 @@ TEST_F(EventFormTest, TabIsTextOnlyInAWritableEditorAndShiftTabLeavesIt) {
     }
 }
 
+// A list with a selected item leaves Delete to the focused field or editor.
+TEST_F(EventFormTest, DeleteKeepsItsJobOutsideTheLists) {
+    Activate();
+    test::ClickAt(kList, test::ItemCentre(kList, 1));
+    const struct {
+        int gadget;
+        std::vector<Event> events;
+    } cases[] = {{kField, {GadgetEvent(kField, GadgetEventType::TextChange)}}, {kEditor, {}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gadget);
+        FocusGadget(c.gadget);
+        WriteGadgetText(c.gadget, "ab");
+        test::PressKey(Key::Home);
+        Drain();
+        test::PressKey(Key::Delete);
+        EXPECT_EQ(ReadGadgetText(c.gadget), "b");
+        EXPECT_EQ(Drain(), c.events);
+    }
+    EXPECT_EQ(ReadGadgetState(kList), 1);
+}
+
 // Gadgets come in the order they were made, not of their numbers: button 0, made after the
 // editor, follows it, and the last button, made again after that, moves behind 0.
 TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {

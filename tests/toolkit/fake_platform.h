@@ -26,6 +26,7 @@ public:
     std::map<NativeId, std::u16string> texts;
     std::map<NativeId, std::u16string> accessibleNames;
     std::set<NativeId> readOnly;
+    std::map<NativeId, EditorView> views;  // as last set, or as the user left them
     std::map<NativeId, NativeId> parents;
     std::map<NativeId, GadgetColours> colours;  // as last set
     Colour desktopText = RGB(0, 0, 0);
@@ -74,6 +75,10 @@ public:
     }
     bool ReadOnly(NativeId gadget) const override { return readOnly.contains(gadget); }
     bool EditedSinceSet(NativeId) const override { return false; }
+    EditorView View(NativeId editor) const override {
+        return views.contains(editor) ? views.at(editor) : EditorView{};
+    }
+    void SetView(NativeId editor, const EditorView& view) override { views[editor] = view; }
     int State(NativeId gadget) const override {
         return states.contains(gadget) ? states.at(gadget) : -1;
     }

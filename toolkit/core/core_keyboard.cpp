@@ -52,6 +52,17 @@ void MoveFocus(Core& core, int window, bool forward) {
     }
 }
 
+// Delete asks for the selected item's removal only in the focused list, through the event a
+// double-click posts: a keyboard user has no other way to remove an item. It is no shortcut
+// of the window, so fields and editors keep the key, and a binding of the caller's comes first.
+bool DeletesListItem(const Core& core, NativeId target, std::int32_t shortcut) {
+    const auto list = core.gadgets.find(core.GadgetOf(target));
+    return shortcut == kKeyDelete && list != core.gadgets.end() &&
+           list->second.kind == GadgetKind::List &&
+           core.platform->State(list->second.native) >= 0 &&
+           !core.windows.at(list->second.window).shortcuts.contains(shortcut);
+}
+
 }  // namespace
 
 void BindShortcut(int window, std::int32_t shortcut, int event) {
@@ -73,7 +84,7 @@ bool Core::WouldTakeKey(NativeId target, std::int32_t shortcut) const {
         gadget->second.kind == GadgetKind::Editor && !platform->ReadOnly(gadget->second.native)) {
         return false;
     }
-    return window->second.shortcuts.contains(shortcut);
+    return window->second.shortcuts.contains(shortcut) || DeletesListItem(*this, target, shortcut);
 }
 
 bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
@@ -81,6 +92,10 @@ bool Core::KeyPressed(NativeId target, std::int32_t shortcut) {
         return false;
     }
     const int window = WindowOfTarget(target);
+    if (DeletesListItem(*this, target, shortcut)) {
+        queue.PostGadgetEvent(GadgetOf(target), GadgetEventType::DoubleClick, window, inputSerial);
+        return true;
+    }
     const int eventNumber = windows.at(window).shortcuts.at(shortcut);
     switch (eventNumber) {
         case kFocusNextEvent:

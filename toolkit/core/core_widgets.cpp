@@ -4,6 +4,7 @@
 // Core::Silence: the caller's changes post no event.
 
 #include <algorithm>
+#include <string_view>
 
 #include "toolkit/core/running_core.h"
 #include "toolkit/core/utf16_text.h"
@@ -25,6 +26,22 @@ std::optional<int> InsertionIndex(int position, int count) {
 
 bool TakesColours(GadgetKind kind) {
     return kind == GadgetKind::Text || kind == GadgetKind::List || kind == GadgetKind::Editor;
+}
+
+// A new text keeps the reader's place: the first line in view and the caret stay where they
+// were while the text still has them, else come as near as it has; the sideways scroll stays.
+// The editor's lines end with a lone '\r'.
+Platform::EditorView ViewKeptIn(Platform::EditorView view, std::u16string_view text) {
+    const auto lastLine = static_cast<int>(std::count(text.begin(), text.end(), u'\r'));
+    view.firstLine = std::clamp(view.firstLine, 0, lastLine);
+    view.caretLine = std::clamp(view.caretLine, 0, lastLine);
+    std::size_t lineStart = 0;
+    for (int line = 0; line < view.caretLine; ++line) {
+        lineStart = text.find(u'\r', lineStart) + 1;
+    }
+    const std::size_t lineEnd = std::min(text.find(u'\r', lineStart), text.size());
+    view.caretColumn = std::clamp(view.caretColumn, 0, static_cast<int>(lineEnd - lineStart));
+    return view;
 }
 
 // Makes the native widget and gives it the number, in silence; 0 when the platform refused.
@@ -222,7 +239,11 @@ void WriteGadgetText(int gadget, const std::string& text) {
         if (editor->writtenText == text && !RunningPlatform().EditedSinceSet(editor->native)) {
             return;
         }
-        RunningPlatform().SetText(editor->native, EditorUtf16OfWindows1252(text));
+        Platform& platform = RunningPlatform();
+        const Platform::EditorView before = platform.View(editor->native);
+        const std::u16string shown = EditorUtf16OfWindows1252(text);
+        platform.SetText(editor->native, shown);
+        platform.SetView(editor->native, ViewKeptIn(before, shown));
         editor->writtenText = text;
     }
 }

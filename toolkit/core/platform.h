@@ -83,6 +83,19 @@ public:
     virtual bool ReadOnly(NativeId gadget) const = 0;
     // Whether the user changed the editor since its text was last set.
     virtual bool EditedSinceSet(NativeId editor) const = 0;
+    // The part of an editor's text in view and its caret: lines count from 0, columns in
+    // UTF-16 units, the horizontal scroll in the realisation's own unit. A view that is set
+    // names a line and column the text has; the editor shows it as near as it can scroll.
+    struct EditorView {
+        int firstLine = 0;
+        int horizontalScroll = 0;
+        int caretLine = 0;
+        int caretColumn = 0;
+        friend bool operator==(const EditorView&, const EditorView&) = default;
+    };
+    virtual EditorView View(NativeId editor) const = 0;
+    // The caret goes first, so that moving it into view moves no scrolling that is set.
+    virtual void SetView(NativeId editor, const EditorView& view) = 0;
     // A check box: 1 ticked, 0 not. A list: the selected index, -1 for none.
     virtual int State(NativeId gadget) const = 0;
     // The name assistive technology reads for the widget; "" leaves it to the platform.

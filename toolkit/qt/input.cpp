@@ -31,7 +31,6 @@ bool IsUserInput(const QEvent& event) {
 // nothing for every other key, which the core never sees. The keypad's Enter is Return, Backtab
 // is Shift+Tab.
 std::optional<std::int32_t> ShortcutOf(const QKeyEvent& event) {
-    constexpr std::int32_t kKeyDelete = 46;
     std::int32_t shortcut = 0;
     switch (event.key()) {
         case Qt::Key_Return:

@@ -148,6 +148,12 @@ public:
         return As<QPlainTextEdit>(editor)->document()->isModified();
     }
 
+    EditorView View(NativeId editor) const override { return ViewOf(*As<QPlainTextEdit>(editor)); }
+
+    void SetView(NativeId editor, const EditorView& view) override {
+        qt::SetView(*As<QPlainTextEdit>(editor), view);
+    }
+
     int State(NativeId gadget) const override {
         if (const auto* box = As<QCheckBox>(gadget)) {
             return box->isChecked() ? 1 : 0;

@@ -14,6 +14,8 @@
 
 #include "toolkit/core/platform.h"
 
+class QPlainTextEdit;
+
 namespace quillmoor::toolkit::qt {
 
 inline NativeId IdOf(const void* object) {
@@ -83,6 +85,9 @@ QWidget* MakeTextField(QWidget& parent, const GadgetRequest& request, Happenings
 QWidget* MakeList(QWidget& parent, Happenings& happenings);
 QWidget* MakeButton(QWidget& parent, const GadgetRequest& request, Happenings& happenings);
 QWidget* MakeEditor(QWidget& parent);
+// The editor's part of the text in view and its caret, as Platform::View and SetView take them.
+Platform::EditorView ViewOf(const QPlainTextEdit& editor);
+void SetView(QPlainTextEdit& editor, const Platform::EditorView& view);
 
 // A read-only field, the caption of a form. Forms place their captions in fixed pixels chosen
 // for a dialog font, and the desktop's face may be wider. Rather than cut a caption, the field

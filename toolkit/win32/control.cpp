@@ -115,6 +115,12 @@ bool Control::EditedSinceSet() const {
     return false;
 }
 
+Platform::EditorView Control::View() const {
+    return {};
+}
+
+void Control::SetView(const Platform::EditorView& /*view*/) {}
+
 void Control::SetAccessibleName(std::wstring name) {
     accessibleName_ = std::move(name);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);

@@ -329,6 +329,8 @@ public:
     void SetText(const std::wstring& text) override;
     std::wstring Text() const override;
     bool EditedSinceSet() const override;
+    Platform::EditorView View() const override;
+    void SetView(const Platform::EditorView& view) override;
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -349,6 +351,33 @@ std::wstring Editor::Text() const {
 
 bool Editor::EditedSinceSet() const {
     return SendMessageW(Window(), EM_GETMODIFY, 0, 0) != 0;
+}
+
+// Lines do not wrap, so the control's lines are the text's. Character positions count a
+// line's end as the control holds it; a line's own index keeps columns free of that.
+Platform::EditorView Editor::View() const {
+    CHARRANGE selection{};
+    SendMessageW(Window(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    const auto caretLine = SendMessageW(Window(), EM_EXLINEFROMCHAR, 0, selection.cpMin);
+    const auto lineStart = SendMessageW(Window(), EM_LINEINDEX, caretLine, 0);
+    POINT scroll{};
+    SendMessageW(Window(), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    return {static_cast<int>(SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0)),
+            static_cast<int>(scroll.x), static_cast<int>(caretLine),
+            static_cast<int>(selection.cpMin - lineStart)};
+}
+
+void Editor::SetView(const Platform::EditorView& view) {
+    const auto caret = static_cast<LONG>(SendMessageW(Window(), EM_LINEINDEX, view.caretLine, 0) +
+                                         view.caretColumn);
+    CHARRANGE selection{caret, caret};
+    SendMessageW(Window(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    // EM_SETSCROLLPOS takes 16-bit pixels, too few for the height of a long text: the sideways
+    // scroll is set with the first line at the top, and the lines are scrolled after it.
+    SendMessageW(Window(), EM_LINESCROLL, 0, -SendMessageW(Window(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    POINT scroll{view.horizontalScroll, 0};
+    SendMessageW(Window(), EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageW(Window(), EM_LINESCROLL, 0, view.firstLine);
 }
 
 LRESULT Editor::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -203,6 +203,15 @@ public:
         const Control* control = ControlAt(editor);
         return control != nullptr && control->EditedSinceSet();
     }
+    EditorView View(NativeId editor) const override {
+        const Control* control = ControlAt(editor);
+        return control == nullptr ? EditorView{} : control->View();
+    }
+    void SetView(NativeId editor, const EditorView& view) override {
+        if (Control* control = ControlAt(editor)) {
+            control->SetView(view);
+        }
+    }
     int State(NativeId gadget) const override {
         const Control* control = ControlAt(gadget);
         return control == nullptr ? 0 : control->State();

@@ -142,6 +142,9 @@ public:
     virtual HWND InsertTab(int index, const std::wstring& caption);
     // Whether the user changed an editor's text since it was last set.
     virtual bool EditedSinceSet() const;
+    // An editor's part of the text in view and its caret; other kinds keep no view.
+    virtual Platform::EditorView View() const;
+    virtual void SetView(const Platform::EditorView& view);
 
     // What assistive technology calls the control; "" leaves the name to Windows.
     void SetAccessibleName(std::wstring name);

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -247,6 +248,12 @@ void ScrollToItem(int list, int index) {
     ListWidget(list)->scrollToItem(ListWidget(list)->item(index));
 }
 
+void ScrollEditorTo(int editor, int line, int sideways) {
+    auto* edit = qobject_cast<QPlainTextEdit*>(GadgetWidget(editor));
+    edit->verticalScrollBar()->setValue(line);
+    edit->horizontalScrollBar()->setValue(sideways);
+}
+
 void PressOnList(int list, Point point, Modifiers modifiers) {
     QTest::mousePress(MouseTarget(list), Qt::LeftButton, QtModifiers(modifiers), QtPoint(point));
 }
@@ -419,6 +426,15 @@ std::string ShownText(int gadget) {
         return Utf8(editor->toPlainText());
     }
     return Utf8(widget->property("text").toString());
+}
+
+// Lines do not wrap, so the scroll bar counts whole lines.
+int FirstVisibleLine(int editor) {
+    return qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->verticalScrollBar()->value();
+}
+
+int SidewaysScroll(int editor) {
+    return qobject_cast<QPlainTextEdit*>(GadgetWidget(editor))->horizontalScrollBar()->value();
 }
 
 bool IsShown(int gadget) {

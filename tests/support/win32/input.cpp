@@ -212,6 +212,16 @@ void ScrollToItem(int list, int index) {
     SendMessageW(GadgetWindow(list), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
 }
 
+void ScrollEditorTo(int editor, int line, int sideways) {
+    const HWND window = GadgetWindow(editor);
+    SendMessageW(window, EM_LINESCROLL, 0,
+                 line - SendMessageW(window, EM_GETFIRSTVISIBLELINE, 0, 0));
+    POINT scroll{};
+    SendMessageW(window, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    scroll.x = sideways;
+    SendMessageW(window, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+}
+
 void PressOnList(int list, Point point, Modifiers modifiers) {
     const HeldModifiers state(modifiers);
     PostMouse(GadgetWindow(list), WM_LBUTTONDOWN, MouseKeys(Button::Left, modifiers), point);

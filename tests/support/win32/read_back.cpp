@@ -78,6 +78,16 @@ std::string ShownText(int gadget) {
     return Utf8(lines);
 }
 
+int FirstVisibleLine(int editor) {
+    return static_cast<int>(SendMessageW(GadgetWindow(editor), EM_GETFIRSTVISIBLELINE, 0, 0));
+}
+
+int SidewaysScroll(int editor) {
+    POINT scroll{};
+    SendMessageW(GadgetWindow(editor), EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    return static_cast<int>(scroll.x);
+}
+
 // The field's own rule: it scrolls its text as soon as the caret behind the last character would
 // stand on the right edge of the room it draws its text in.
 bool ShowsWholeText(int gadget) {
