@@ -38,13 +38,17 @@ protected:
         ShowPage(Page::Klasse);
     }
 
-    void Add(const std::string& text) {
-        TypeInto(Pair().field, text);
+    void Commit() {
         if (std::get<1>(GetParam()) == Trigger::PlusButton) {
             ClickButton(Pair().button);
         } else {
             PressReturn();
         }
+    }
+
+    void Add(const std::string& text) {
+        TypeInto(Pair().field, text);
+        Commit();
     }
 };
 
@@ -60,11 +64,7 @@ TEST_P(AddEntryTest, AppendsTheFieldEmptiesItAndKeepsItFocused) {
 TEST_P(AddEntryTest, TheStartingSampleTextIsAddedAsIs) {
     const std::string sample = tk::ReadGadgetText(Pair().field);
     ClickInto(Pair().field);
-    if (std::get<1>(GetParam()) == Trigger::PlusButton) {
-        ClickButton(Pair().button);
-    } else {
-        PressReturn();
-    }
+    Commit();
     EXPECT_EQ(Items(Pair().list), std::vector<std::string>{sample});
 }
 

@@ -65,11 +65,6 @@ const ExpectedName kExpectedNames[] = {
 
 const int kStyledWidgets[] = {10, 13, 14, 16, 18};
 
-bool IsStyled(int id) {
-    return std::find(std::begin(kStyledWidgets), std::end(kStyledWidgets), id) !=
-           std::end(kStyledWidgets);
-}
-
 TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
     for (const ExpectedWidget& expected : kExpectedWidgets) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
@@ -121,7 +116,7 @@ TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
 TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
     const std::vector<int> sizes = test::WindowIconSizes(kMainWindow);
     for (const int side : {16, 32, 48, 256}) {
-        EXPECT_NE(std::find(sizes.begin(), sizes.end(), side), sizes.end()) << side;
+        EXPECT_NE(std::ranges::find(sizes, side), sizes.end()) << side;
     }
 }
 
@@ -133,7 +128,7 @@ TEST_F(MainFormTest, StyledWidgetsArePaleYellowInFontZero) {
     for (const ExpectedWidget& expected : kExpectedWidgets) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
         const bool fixedPitch = test::FontIsFixedPitch(expected.id);
-        if (IsStyled(expected.id)) {
+        if (std::ranges::count(kStyledWidgets, expected.id) > 0) {
             EXPECT_EQ(test::BackgroundColour(expected.id), paleYellow);
             EXPECT_TRUE(fixedPitch);
             EXPECT_EQ(test::FontPixelHeight(expected.id), styledHeight);
@@ -160,24 +155,6 @@ TEST_F(MainFormTest, EveryCaptionShowsItsWholeText) {
             EXPECT_TRUE(test::ShowsWholeText(expected.id));
         }
     }
-}
-
-TEST_F(MainFormTest, ReturnIsTheWindowsMenuEventTwelve) {
-    ShowPage(Page::Klasse);
-    ClickInto(GadgetId::MethodEntry);
-    test::PressKey(test::Key::Return);
-    ASSERT_EQ(tk::PollEvent(), tk::EventKind::Menu);
-    EXPECT_EQ(tk::EventMenuNumber(), kReturnMenuEvent);
-}
-
-TEST_F(MainFormTest, CaptionsCanBeSelectedButNotChanged) {
-    ClickInto(GadgetId::ClassNameCaption);
-    test::PressKey(test::Key::SelectAll);
-    test::TypeText(U"xyz");
-    test::PressKey(test::Key::Backspace);
-    RunPendingTurns();
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::ClassNameCaption), "Klassen-Name");
-    EXPECT_EQ(test::SelectedText(GadgetId::ClassNameCaption), "Klassen-Name");
 }
 
 }  // namespace

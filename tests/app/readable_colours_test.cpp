@@ -39,25 +39,13 @@ TEST_P(ReadableColours, StyledTextIsReadableOnItsBackground) {
     }
 }
 
-std::string NameOf(Desktop desktop) {
-    switch (desktop) {
-        case Desktop::Light:
-            return "Light";
-        case Desktop::Dark:
-            return "Dark";
-        case Desktop::TurnsDark:
-            return "TurnsDark";
-    }
-    return "";
-}
-
-void PrintTo(Desktop desktop, std::ostream* out) {
-    *out << NameOf(desktop);
-}
+constexpr const char* kDesktopNames[] = {"Light", "Dark", "TurnsDark"};
 
 INSTANTIATE_TEST_SUITE_P(Desktops, ReadableColours,
                          ::testing::Values(Desktop::Light, Desktop::Dark, Desktop::TurnsDark),
-                         [](const auto& info) { return NameOf(info.param); });
+                         [](const auto& info) {
+                             return kDesktopNames[static_cast<int>(info.param)];
+                         });
 
 }  // namespace
 }  // namespace quillmoor::app::testing

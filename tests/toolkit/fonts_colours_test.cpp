@@ -25,14 +25,6 @@ TEST_F(FontsAndColours, ColourIsSetAndResetOnTheKindsThatTakeIt) {
     }
 }
 
-TEST_F(FontsAndColours, ColourLeavesOtherKindsAlone) {
-    ASSERT_NE(CreateButtonGadget(1, 0, 0, 100, 20, "x"), 0);
-    const int before = test::BackgroundColour(1);
-    SetGadgetColour(1, ColourType::Background, RGB(255, 0, 0));
-    EXPECT_EQ(test::BackgroundColour(1), before);
-    SetGadgetColour(99, ColourType::Background, RGB(255, 0, 0));
-}
-
 TEST_F(FontsAndColours, AnEditorKeepsItsTextColourAcrossAFontChange) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
     SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));

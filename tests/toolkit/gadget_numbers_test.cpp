@@ -8,13 +8,6 @@ namespace {
 
 using GadgetNumbers = ToolkitTest;
 
-TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadget) {
-    const test::NativeWatch old(CreateButtonGadget(1, 0, 0, 80, 24, "Alt"));
-    ASSERT_NE(CreateListGadget(1, 0, 30, 80, 80), 0);
-    EXPECT_TRUE(old.IsGone());
-    EXPECT_EQ(test::ShownKind(1), GadgetKind::List);
-}
-
 TEST_F(GadgetNumbers, ReopeningAWindowNumberDestroysTheOldWindowAndItsGadgets) {
     const test::NativeWatch gadget(CreateButtonGadget(1, 0, 0, 80, 24, "x"));
     const test::NativeWatch oldWindow(WindowHandle(kWindow));
@@ -33,13 +26,16 @@ TEST_F(GadgetNumbers, TheLargestNumberNamesARealObject) {
     EXPECT_NE(OpenFormWindow(kMaxObjectNumber, 0, 0, 10, 10, "x", kDialogWindowFlags), 0);
 }
 
-TEST_F(GadgetNumbers, ReplacingAPanelForgetsTheGadgetsOnItsPages) {
-    ASSERT_NE(CreatePanelGadget(1, 0, 0, 300, 200), 0);
+// Reusing a number destroys the old gadget, a panel with the gadgets on its pages.
+TEST_F(GadgetNumbers, ReusingANumberDestroysTheOldGadgetAndWhatItHolds) {
+    const test::NativeWatch panel(CreatePanelGadget(1, 0, 0, 300, 200));
     InsertGadgetItem(1, -1, "Seite");
     const test::NativeWatch check(CreateCheckGadget(2, 0, 0, 80, 20, "x"));
     EndGadgetList();
-    ASSERT_NE(CreateButtonGadget(1, 0, 0, 80, 24, "x"), 0);
+    ASSERT_NE(CreateListGadget(1, 0, 30, 80, 80), 0);
+    EXPECT_TRUE(panel.IsGone());
     EXPECT_TRUE(check.IsGone());
+    EXPECT_EQ(test::ShownKind(1), GadgetKind::List);
     EXPECT_EQ(ReadGadgetState(2), 0);
 }
 

@@ -1,5 +1,6 @@
 // Facts only the Win32 realisation has, read from the native windows of the main form.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,10 +19,13 @@ using MainFormWin32 = Win32FormTest;
 // Every widget of the form, by its number.
 constexpr int kGadgetCount = GadgetId::Output + 1;
 
-// What no behaviour test sees of the native controls: a field scrolls its text instead of
-// refusing what is typed beyond its width, and the editor shows its selection without the
-// focus.
-TEST_F(MainFormWin32, FieldsScrollAndTheEditorShowsItsSelectionUnfocused) {
+// What no behaviour test sees of the native windows: the form has a caption and a close box
+// but no sizing frame, every field, a caption included, scrolls its text instead of refusing
+// what is typed beyond its width, and the editor shows its selection without the focus.
+TEST_F(MainFormWin32, NativeStylesOfTheFormFieldsAndEditor) {
+    const auto form = static_cast<DWORD>(GetWindowLongW(MainWindow(), GWL_STYLE));
+    EXPECT_EQ(form & (WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
+    EXPECT_EQ(form & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
     for (int gadget = 0; gadget < kGadgetCount; ++gadget) {
         SCOPED_TRACE(gadget);
         const auto style = static_cast<DWORD>(GetWindowLongW(GadgetWindow(gadget), GWL_STYLE));
@@ -31,12 +35,6 @@ TEST_F(MainFormWin32, FieldsScrollAndTheEditorShowsItsSelectionUnfocused) {
             EXPECT_NE(style & ES_NOHIDESEL, 0u);
         }
     }
-}
-
-TEST_F(MainFormWin32, WindowHasACaptionAndCloseBoxButNoSizingFrame) {
-    const auto style = static_cast<DWORD>(GetWindowLongW(MainWindow(), GWL_STYLE));
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU), static_cast<DWORD>(WS_CAPTION | WS_SYSMENU));
-    EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
 }
 
 // A page covers exactly the tab control's display area.
@@ -89,12 +87,8 @@ constexpr DensityRow kDensities[] = {
 };
 
 const DensityRow* RowOf(int dpi) {
-    for (const DensityRow& row : kDensities) {
-        if (row.dpi == dpi) {
-            return &row;
-        }
-    }
-    return nullptr;
+    const auto* row = std::ranges::find(kDensities, dpi, &DensityRow::dpi);
+    return row == std::end(kDensities) ? nullptr : row;
 }
 
 int IconSide(WPARAM which) {

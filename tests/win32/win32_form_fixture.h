@@ -2,12 +2,9 @@
 
 // The main form as the program builds it, for tests that read its native windows back.
 
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "app/gadget_ids.h"
-#include "app/main_form.h"
+#include "tests/app/main_form_fixture.h"
 #include "tests/support/win32/native_windows.h"
 #include "toolkit/win32/window_text.h"
 #include "toolkit/win32/windows_api.h"
@@ -35,13 +32,7 @@ std::basic_string<Unit> ClipboardBlock(UINT format) {
     return block;
 }
 
-class Win32FormTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(InitToolkit()) << LastFailure();
-        ASSERT_TRUE(app::BuildMainForm()) << LastFailure();
-    }
-    void TearDown() override { EndToolkit(); }
-};
+// The main form, shown and active, as the behaviour suites of the form have it.
+using Win32FormTest = app::testing::MainFormTest;
 
 }  // namespace quillmoor::toolkit::win32
