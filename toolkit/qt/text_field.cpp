@@ -76,6 +76,11 @@ void ReadOnlyField::resizeEvent(QResizeEvent* event) {
     FitText();
 }
 
+void ReadOnlyField::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    FitText();
+}
+
 // The width QLineEdit gives its text when no text margins are set.
 int ReadOnlyField::PaddedWidth() const {
     QStyleOptionFrame option;
@@ -91,8 +96,13 @@ int ReadOnlyField::WidthNeeded(const QFont& font) const {
 }
 
 // Starts from the unstretched font and the whole padding each time, so that a shorter text or
-// a wider field gets them back; below condensed the text rather scrolls as in any field.
+// a wider field gets them back; below condensed the text rather scrolls as in any field. A
+// hidden caption is fitted once it shows: until then its text, place and font may still change,
+// and each fitting may look up faces of its own.
 void ReadOnlyField::FitText() {
+    if (!isVisible()) {
+        return;
+    }
     QFont fitted = font();
     fitted.setStretch(QFont::Unstretched);
     const int taken = WidthNeeded(fitted) <= PaddedWidth() ? 0 : kPaddingTaken;
