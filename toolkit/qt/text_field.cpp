@@ -16,6 +16,9 @@ namespace {
 constexpr int kPadding = 2;
 constexpr int kPaddingTaken = 1;
 
+// The caption that is being given the face its fitting chose, which needs no fitting for that.
+const QLineEdit* takingFittedFace = nullptr;
+
 // A text field's text and focus. Its own context menu takes the focus only for show, as native
 // fields keep it, so focus moves for a popup are not reported.
 class TextFieldWatcher : public QObject {
@@ -100,7 +103,7 @@ int ReadOnlyField::WidthNeeded(const QFont& font) const {
 // hidden caption is fitted once it shows: until then its text, place and font may still change,
 // and each fitting may look up faces of its own.
 void ReadOnlyField::FitText() {
-    if (!isVisible()) {
+    if (!isVisible() || takingFittedFace == this) {
         return;
     }
     QFont fitted = font();
@@ -112,7 +115,9 @@ void ReadOnlyField::FitText() {
         fitted.setStretch(fitted.stretch() - 1);
     }
     if (fitted != font()) {
+        takingFittedFace = this;
         setFont(fitted);
+        takingFittedFace = nullptr;
     }
 }
 
