@@ -16,6 +16,9 @@ namespace {
 constexpr int kPadding = 2;
 constexpr int kPaddingTaken = 1;
 
+// The caption that is being given the face its fitting chose, which needs no fitting for that.
+const QLineEdit* takingFittedFace = nullptr;
+
 // A text field's text and focus. Its own context menu takes the focus only for show, as native
 // fields keep it, so focus moves for a popup are not reported.
 class TextFieldWatcher : public QObject {
@@ -76,6 +79,11 @@ void ReadOnlyField::resizeEvent(QResizeEvent* event) {
     FitText();
 }
 
+void ReadOnlyField::showEvent(QShowEvent* event) {
+    QLineEdit::showEvent(event);
+    FitText();
+}
+
 // The width QLineEdit gives its text when no text margins are set.
 int ReadOnlyField::PaddedWidth() const {
     QStyleOptionFrame option;
@@ -91,8 +99,13 @@ int ReadOnlyField::WidthNeeded(const QFont& font) const {
 }
 
 // Starts from the unstretched font and the whole padding each time, so that a shorter text or
-// a wider field gets them back; below condensed the text rather scrolls as in any field.
+// a wider field gets them back; below condensed the text rather scrolls as in any field. A
+// hidden caption is fitted once it shows: until then its text, place and font may still change,
+// and each fitting may look up faces of its own.
 void ReadOnlyField::FitText() {
+    if (!isVisible() || takingFittedFace == this) {
+        return;
+    }
     QFont fitted = font();
     fitted.setStretch(QFont::Unstretched);
     const int taken = WidthNeeded(fitted) <= PaddedWidth() ? 0 : kPaddingTaken;
@@ -102,7 +115,9 @@ void ReadOnlyField::FitText() {
         fitted.setStretch(fitted.stretch() - 1);
     }
     if (fitted != font()) {
+        takingFittedFace = this;
         setFont(fitted);
+        takingFittedFace = nullptr;
     }
 }
 
