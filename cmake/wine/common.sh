@@ -89,3 +89,25 @@ hold_desktop() {
     read -r -t 30 -u "$ready" _ || echo "the desktop holder did not report" >&2
     exec {ready}<&-
 }
+
+# Runs the program under Wine and returns its status, its output passed on as it comes. Wine
+# tells nothing when it cannot start a program, with its debug output off, and the program's
+# own failures always write something: a failure without a byte of output is named for what it
+# most likely is.
+run_reporting_silent_start() {
+    local seen out err out_pid err_pid status=0
+    seen=$(mktemp -d)
+    exec {out}> >(exec tee "$seen/out")
+    out_pid=$!
+    exec {err}> >(exec tee "$seen/err" >&2)
+    err_pid=$!
+    "$wine" "$@" >&"$out" 2>&"$err" {out}>&- {err}>&- || status=$?
+    exec {out}>&- {err}>&-
+    wait "$out_pid" "$err_pid" || true
+    if ((status != 0)) && [[ ! -s $seen/out && ! -s $seen/err ]]; then
+        echo "wine-run: Wine did not start $1, or it ended before its main: status $status," \
+            "and no output" >&2
+    fi
+    rm -rf "$seen"
+    return "$status"
+}

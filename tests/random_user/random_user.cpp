@@ -20,6 +20,8 @@ using app::GadgetId;
 
 constexpr int kLongTextLength = QUILLMOOR_RANDOM_USER_LONG_TEXT;
 constexpr int kMaxLongTexts = 2;
+// Late enough for a short run to reach the long texts too.
+constexpr int kMinLateActions = 60;
 constexpr std::size_t kRecentActionsKept = 12;
 // More loop turns than any single action can cause: beyond this, events keep coming by
 // themselves.
@@ -153,7 +155,8 @@ void RandomUser::TypeIntoField() {
 
 TypedText RandomUser::ChooseText(int field) {
     const bool entryField = field == GadgetId::MethodEntry || field == GadgetId::AttributeEntry;
-    const bool lateInTheRun = actionsDone_ >= plannedActions_ - plannedActions_ / 20;
+    const int lateActions = std::max(plannedActions_ / 20, kMinLateActions);
+    const bool lateInTheRun = actionsDone_ >= plannedActions_ - lateActions;
     if (entryField && lateInTheRun && longTextsTyped_ < kMaxLongTexts && Chance(random_, 0.2)) {
         ++longTextsTyped_;
         return LongText(random_, kLongTextLength);

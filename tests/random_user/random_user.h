@@ -16,8 +16,9 @@ namespace quillmoor::random_user {
 
 class RandomUser {
 public:
-    // Long entries are typed only into the entry fields, and only in the last twentieth of
-    // the actions, so that the two of them do not slow down every later regeneration.
+    // Long entries are typed only into the entry fields, and only late in the run (the last
+    // twentieth of the actions, at least 60), so that the two of them do not slow down every
+    // later regeneration.
     RandomUser(std::uint32_t seed, int plannedActions);
 
     // Makes one random action, runs loop turns until nothing is pending, and checks the form.
@@ -27,6 +28,7 @@ public:
     // The latest actions, one a line, oldest first.
     std::string RecentActions() const;
     int PanelEventsChecked() const { return panelEventsChecked_; }
+    int LongTextsTyped() const { return longTextsTyped_; }
 
 private:
     void TypeIntoField();
