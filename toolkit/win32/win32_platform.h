@@ -104,8 +104,8 @@ bool HighContrastOn();
 
 // --- Controls (control.cpp, and a file for each kind) --------------------------------------
 
-// One widget of a form. The control's window procedure hears the messages sent to its window, and
-// its parent hands it the notifications and colour requests about it; each kind answers those it
+// One widget of a form. The control's procedure hears the messages sent to its window, and its
+// parent hands it the notifications and colour requests about it; each kind answers those it
 // has behaviour for, and reports to the core. The window owns its Control, which goes with it.
 class Control {
 public:
