@@ -1,3 +1,4 @@
+#include <unordered_map>
 #include <utility>
 
 #include "toolkit/win32/win32_platform.h"
@@ -6,22 +7,33 @@ namespace quillmoor::toolkit::win32 {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-// Where a control's window keeps its Control: the one record of it, read by the window's own
-// subclass and by the parent that hands on its notifications.
-constexpr wchar_t kControlProperty[] = L"Quillmoor.Control";
+// Each control's window with its Control: the one record of it, read by the window's own
+// procedure on every message and by the parent that hands on its notifications. Kept here, not
+// on the window: a window property costs Wine a round trip to its server on every read, and
+// GWLP_USERDATA is no mark of ours, as Of is asked about forms (which keep their listener there)
+// and about windows the toolkit did not make.
+std::unordered_map<HWND, Control*>& Controls() {
+    static std::unordered_map<HWND, Control*> controls;
+    return controls;
+}
 
 }  // namespace
 
 Control* Control::Of(HWND window) {
-    return window == nullptr ? nullptr : static_cast<Control*>(GetPropW(window, kControlProperty));
+    const auto found = Controls().find(window);
+    return found == Controls().end() ? nullptr : found->second;
 }
 
+// Set through SetWindowLongPtrW, the procedure takes every message before the control's own and
+// hands it on with CallWindowProcW. The window becomes Unicode: messages arrive here in UTF-16,
+// and CallWindowProcW converts them for a control whose own procedure is ANSI.
 HWND Control::Attach(std::unique_ptr<Control> control) {
     const HWND window = control->Window();
-    if (!SetPropW(window, kControlProperty, control.get()) ||
-        !SetWindowSubclass(window, SubclassProc, kSubclassId, 0)) {
-        RemovePropW(window, kControlProperty);
+    Controls().emplace(window, control.get());
+    control->previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+    if (control->previous_ == nullptr) {
+        Controls().erase(window);
         DestroyWindow(window);
         return nullptr;
     }
@@ -40,15 +52,16 @@ HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, DWORD exSty
 }
 
 // The window takes its Control with it on its last message, whatever the kind does with the
-// rest; a named control of any kind answers with its name.
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+// rest; a named control of any kind answers with its name. WM_NCDESTROY is the last message a
+// window gets: the Control lives until the window's own procedure has handled it, so that
+// whatever that sends the window meanwhile still finds it, and nothing reaches it after.
+LRESULT CALLBACK Control::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Control* self = Of(window);
     if (message == WM_NCDESTROY) {
-        RemovePropW(window, kControlProperty);
-        RemoveWindowSubclass(window, SubclassProc, kSubclassId);
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        Controls().erase(window);
         delete self;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return result;
     }
     if (message == WM_GETOBJECT && !self->accessibleName_.empty()) {
         if (const LRESULT answer = AnswerWithName(window, wParam, lParam, self->accessibleName_)) {
@@ -59,7 +72,7 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
 }
 
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return CallWindowProcW(previous_, window_, message, wParam, lParam);
 }
 
 void Control::OnCommand(WORD /*code*/) {}

@@ -135,9 +135,6 @@ bool TypeIntoRichEdit(HWND editor, std::wstring_view typed) {
     return true;
 }
 
-// Where the window keeps its UserText.
-constexpr wchar_t kUserTextProperty[] = L"Quillmoor.UserText";
-
 struct UserText {
     WNDPROC control = nullptr;  // the control's own window procedure
     // The first half of a character beyond 16 bits, until its second half comes.
@@ -194,7 +191,7 @@ bool TypeAsUtf16(HWND editor, UserText& userText, wchar_t unit) {
 }
 
 LRESULT CALLBACK UserTextProc(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* userText = static_cast<UserText*>(GetPropW(editor, kUserTextProperty));
+    auto* userText = reinterpret_cast<UserText*>(GetWindowLongPtrW(editor, GWLP_USERDATA));
     const WNDPROC control = userText->control;
     switch (message) {
         // ASCII is the same in every ANSI code page.
@@ -223,10 +220,12 @@ LRESULT CALLBACK UserTextProc(HWND editor, UINT message, WPARAM wParam, LPARAM l
         case WM_CUT:
             CutSelection(editor);
             return 0;
-        case WM_NCDESTROY:
-            RemovePropW(editor, kUserTextProperty);
+        // The window's last message: nothing reaches this procedure after it.
+        case WM_NCDESTROY: {
+            const LRESULT result = CallWindowProcW(control, editor, message, wParam, lParam);
             delete userText;
-            break;
+            return result;
+        }
         default:
             break;
     }
@@ -236,18 +235,20 @@ LRESULT CALLBACK UserTextProc(HWND editor, UINT message, WPARAM wParam, LPARAM l
 // A window procedure set through SetWindowLongPtrW makes the window Unicode: Windows hands this
 // one the user's characters as UTF-16 and converts only what it passes on to the control's own
 // ANSI procedure. SetWindowSubclass would leave the window ANSI (Wine's does), so this one goes
-// first, under the toolkit's other subclasses.
+// first, under the toolkit's other procedures. The window keeps its UserText in GWLP_USERDATA,
+// which Windows leaves to the application that created the window; a window property would
+// cost Wine a round trip to its server on every message.
 // From now on, until the window is destroyed: characters typed beyond ASCII reach the control
 // as UTF-16, and a copy (WM_COPY, Control+C, Control+Insert) or a cut (WM_CUT, Control+X,
 // Shift+Delete) puts exactly the selected text on the clipboard. The control has no context
 // menu to copy from.
 void KeepUserTextExact(HWND editor) {
     auto* userText = new UserText;
-    SetPropW(editor, kUserTextProperty, userText);
+    SetWindowLongPtrW(editor, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(userText));
     userText->control = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(editor, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UserTextProc)));
     if (userText->control == nullptr) {
-        RemovePropW(editor, kUserTextProperty);
+        SetWindowLongPtrW(editor, GWLP_USERDATA, 0);
         delete userText;
     }
 }

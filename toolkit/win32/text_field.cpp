@@ -14,7 +14,6 @@ namespace quillmoor::toolkit::win32 {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
 // A caption keeps one pixel clear at either side, so that its text never touches the frame.
 constexpr int kMarginKept = 1;
 
@@ -130,51 +129,16 @@ void Refit(HWND field, Fit& fit) {
     InvalidateRect(field, nullptr, TRUE);
 }
 
-LRESULT CALLBACK FitProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                         DWORD_PTR data) {
-    auto* fit = reinterpret_cast<Fit*>(data);
-    if (fit->applying) {
-        return DefSubclassProc(field, message, wParam, lParam);
-    }
-    switch (message) {
-        case WM_SETFONT:
-            fit->face = reinterpret_cast<HFONT>(wParam);
-            [[fallthrough]];
-        case WM_SETTEXT:
-        case WM_SIZE: {
-            const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
-            Refit(field, *fit);
-            return result;
-        }
-        case WM_NCDESTROY: {
-            RemoveWindowSubclass(field, FitProc, kSubclassId);
-            const LRESULT result = DefSubclassProc(field, message, wParam, lParam);
-            if (fit->narrowed != nullptr) {
-                DeleteObject(fit->narrowed);
-            }
-            delete fit;
-            return result;
-        }
-        default:
-            return DefSubclassProc(field, message, wParam, lParam);
-    }
-}
-
-// Keeps the caption's text whole from now on, whenever its text, font or size changes; the
-// fonts it makes for that go with the field.
-void KeepCaptionWhole(HWND field) {
-    auto* fit = new Fit{reinterpret_cast<HFONT>(SendMessageW(field, WM_GETFONT, 0, 0))};
-    if (!SetWindowSubclass(field, FitProc, kSubclassId, reinterpret_cast<DWORD_PTR>(fit))) {
-        delete fit;
-        return;
-    }
-    Refit(field, *fit);
-}
-
 class TextField final : public Control {
 public:
     TextField(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
-        : Control(window, placement, happenings, font) {}
+        : Control(window, placement, happenings, font),
+          keptWhole_((GetWindowLongPtrW(window, GWL_STYLE) & ES_READONLY) != 0) {}
+    ~TextField() override {
+        if (fit_.narrowed != nullptr) {
+            DeleteObject(fit_.narrowed);
+        }
+    }
 
     void OnCommand(WORD code) override {
         switch (code) {
@@ -199,6 +163,31 @@ public:
             SendMessageW(Window(), EM_SETSEL, 0, -1);
         }
     }
+
+private:
+    // A caption is fitted again whenever its text, font or size changes; the fonts it makes for
+    // that go with the field.
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (!keptWhole_ || fit_.applying) {
+            return Control::HandleMessage(message, wParam, lParam);
+        }
+        switch (message) {
+            case WM_SETFONT:
+                fit_.face = reinterpret_cast<HFONT>(wParam);
+                [[fallthrough]];
+            case WM_SETTEXT:
+            case WM_SIZE: {
+                const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+                Refit(Window(), fit_);
+                return result;
+            }
+            default:
+                return Control::HandleMessage(message, wParam, lParam);
+        }
+    }
+
+    const bool keptWhole_;
+    Fit fit_;
 };
 
 }  // namespace
@@ -211,9 +200,6 @@ HWND MakeTextField(HWND parent, const GadgetRequest& request, Happenings& happen
     if (field != nullptr) {
         // 0 lifts the limit of 32767 characters to the largest the control can hold.
         SendMessageW(field, EM_SETLIMITTEXT, 0, 0);
-        if (request.readOnly) {
-            KeepCaptionWhole(field);
-        }
     }
     return Made<TextField>(field, request, happenings, font);
 }

@@ -104,7 +104,7 @@ bool HighContrastOn();
 
 // --- Controls (control.cpp, and a file for each kind) --------------------------------------
 
-// One widget of a form. The control's subclass hears the messages sent to its window, and its
+// One widget of a form. The control's procedure hears the messages sent to its window, and its
 // parent hands it the notifications and colour requests about it; each kind answers those it
 // has behaviour for, and reports to the core. The window owns its Control, which goes with it.
 class Control {
@@ -116,7 +116,7 @@ public:
     // The control that window is, or nullptr when it is none of ours.
     static Control* Of(HWND window);
     // Hands the window just made to its control: placed for its density, and answered for from
-    // then on. nullptr, and the window gone, when Windows refuses the subclass.
+    // then on. nullptr, and the window gone, when Windows refuses the control's procedure.
     static HWND Attach(std::unique_ptr<Control> control);
 
     HWND Window() const { return window_; }
@@ -167,10 +167,11 @@ protected:
     Colour BackgroundColour() const { return background_; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_;
+    // The procedure the window had before this one, which each message goes on to.
+    WNDPROC previous_ = nullptr;
     Placement placement_;
     Happenings& happenings_;
     ScaledFont* font_;
