@@ -171,7 +171,8 @@ protected:
 };
 
 // Defined by the realisation that is linked in: connects to the windowing system and reports
-// to `happenings` from then on. nullptr, with the reason in failure, when no display is reached.
+// to `happenings` from then on. nullptr, with the reason in failure, when the windowing system
+// refuses to start.
 std::unique_ptr<Platform> StartPlatform(Happenings& happenings, std::string& failure);
 
 }  // namespace quillmoor::toolkit
