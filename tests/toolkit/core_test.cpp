@@ -688,6 +688,9 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     constexpr Colour kGrey = RGB(60, 60, 60);
     constexpr Colour kBlack = RGB(0, 0, 0);
     constexpr Colour kWhite = RGB(255, 255, 255);
+    constexpr Colour kGrey117 = RGB(117, 117, 117);
+    constexpr Colour kGrey118 = RGB(118, 118, 118);
+    constexpr Colour kGrey119 = RGB(119, 119, 119);
     constexpr Colour kNone = kDefaultColour;
     const struct {
         const char* name;
@@ -708,6 +711,11 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
          false,
          {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
+        // Both sides of the readable level, and of the grey where black and white tie.
+        {"just readable", {kNone, kWhite}, kGrey118, false, {kGrey118, kWhite}},
+        {"just too faint", {kNone, kWhite}, kGrey119, false, {kBlack, kWhite}},
+        {"white just wins", {kNone, kGrey117}, kGrey117, false, {kWhite, kGrey117}},
+        {"black just wins", {kNone, kGrey118}, kGrey118, false, {kBlack, kGrey118}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

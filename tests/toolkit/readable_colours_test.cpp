@@ -5,7 +5,8 @@
 namespace quillmoor::toolkit {
 namespace {
 
-// Pairs whose ratios are known, the edges of the readable level among them.
+// Pairs whose ratios are known, the edges of the readable level among them; the grey 85 stands
+// for a channel's dark half, where none of the others lie.
 TEST(ContrastRatio, MatchesKnownPairsInEitherOrder) {
     const struct {
         Colour first;
@@ -19,6 +20,7 @@ TEST(ContrastRatio, MatchesKnownPairsInEitherOrder) {
         {RGB(255, 0, 0), RGB(255, 255, 255), 4.0},
         {RGB(0, 0, 255), RGB(255, 255, 255), 8.59},
         {RGB(238, 238, 236), RGB(255, 255, 230), 1.15},
+        {RGB(85, 85, 85), RGB(255, 255, 255), 7.46},
     };
     for (const auto& pair : pairs) {
         SCOPED_TRACE(pair.ratio);
