@@ -61,13 +61,6 @@ TEST_P(AddEntryTest, AppendsTheFieldEmptiesItAndKeepsItFocused) {
     EXPECT_EQ(tk::GadgetItemCount(Pair().otherList), 0);
 }
 
-TEST_P(AddEntryTest, TheStartingSampleTextIsAddedAsIs) {
-    const std::string sample = tk::ReadGadgetText(Pair().field);
-    ClickInto(Pair().field);
-    Commit();
-    EXPECT_EQ(Items(Pair().list), std::vector<std::string>{sample});
-}
-
 TEST_P(AddEntryTest, EmptyFieldAddsNothingAndTheFocusStays) {
     Add("");
     EXPECT_EQ(tk::GadgetItemCount(Pair().list), 0);
