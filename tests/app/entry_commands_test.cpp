@@ -10,24 +10,6 @@ namespace {
 
 enum class Trigger { PlusButton, ReturnKey };
 
-struct EntryPair {
-    const char* name;
-    int field;
-    int list;
-    int button;
-    int otherList;
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const EntryPair& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
-const EntryPair kMethodPair{"methods", GadgetId::MethodEntry, GadgetId::Methods,
-                            GadgetId::AddMethod, GadgetId::Attributes};
-const EntryPair kAttributePair{"attributes", GadgetId::AttributeEntry, GadgetId::Attributes,
-                               GadgetId::AddAttribute, GadgetId::Methods};
-
 class AddEntryTest : public MainFormTest,
                      public ::testing::WithParamInterface<std::tuple<EntryPair, Trigger>> {
 protected:

@@ -98,19 +98,6 @@ void PrintTo(const TabAction& testCase, std::ostream* out) {
     *out << testCase.name;
 }
 
-void ClickAnotherTab() {
-    test::ClickPage(Page::Output);
-}
-void ClickTheShownTab() {
-    test::ClickPage(Page::Allgemein);
-}
-void ArrowRightTwice() {
-    ArrowOnTabRow(test::Key::Right, 2);
-}
-void ArrowLeftAtFirstTab() {
-    ArrowOnTabRow(test::Key::Left, 1);
-}
-
 class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
 
 TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
@@ -122,13 +109,14 @@ TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MouseAndKeys, PanelEventTest,
-                         ::testing::Values(TabAction{"ClickOnAnotherTab", ClickAnotherTab, 2},
-                                           TabAction{"ClickOnTheShownTab", ClickTheShownTab, 1},
-                                           TabAction{"ArrowRightTwice", ArrowRightTwice, 2},
-                                           TabAction{"ArrowLeftAtTheFirstTab", ArrowLeftAtFirstTab,
-                                                     0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MouseAndKeys, PanelEventTest,
+    ::testing::Values(TabAction{"ClickOnAnotherTab", [] { test::ClickPage(Page::Output); }, 2},
+                      TabAction{"ClickOnTheShownTab", [] { test::ClickPage(Page::Allgemein); }, 1},
+                      TabAction{"ArrowRightTwice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
+                      TabAction{"ArrowLeftAtTheFirstTab", [] { ArrowOnTabRow(test::Key::Left, 1); },
+                                0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
     ShowPage(Page::Output);

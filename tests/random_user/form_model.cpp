@@ -1,5 +1,7 @@
 #include "tests/random_user/form_model.h"
 
+#include <algorithm>
+
 #include "app/gadget_ids.h"
 
 namespace quillmoor::random_user {
@@ -45,17 +47,11 @@ Page PageOf(int gadget) {
 }
 
 bool IsCaption(int gadget) {
-    switch (gadget) {
-        case GadgetId::ClassNameCaption:
-        case GadgetId::StructureNameCaption:
-        case GadgetId::ConstructorHeadCaption:
-        case GadgetId::MethodTableLabelCaption:
-        case GadgetId::MethodsCaption:
-        case GadgetId::AttributesCaption:
-            return true;
-        default:
-            return false;
-    }
+    constexpr int kCaptions[] = {
+        GadgetId::ClassNameCaption,       GadgetId::StructureNameCaption,
+        GadgetId::ConstructorHeadCaption, GadgetId::MethodTableLabelCaption,
+        GadgetId::MethodsCaption,         GadgetId::AttributesCaption};
+    return std::ranges::count(kCaptions, gadget) > 0;
 }
 
 }  // namespace quillmoor::random_user

@@ -1,8 +1,11 @@
 #include "tests/random_user/random_user.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/event_loop.h"
@@ -31,20 +34,10 @@ using test::Items;
 using test::kNo;
 using test::kYes;
 
-// A text short enough for a message, and its length; bytes beyond ASCII as \xNN.
+// A text short enough for a message, and its length; bytes beyond ASCII escaped.
 std::string Shown(const std::string& text) {
     constexpr std::size_t kShownLength = 40;
-    std::string shown = "\"";
-    for (const char byte : text.substr(0, kShownLength)) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x20 && value < 0x7F) {
-            shown += byte;
-        } else {
-            constexpr std::string_view kDigits = "0123456789ABCDEF";
-            shown += {'\\', 'x', kDigits[value / 16], kDigits[value % 16]};
-        }
-    }
-    shown += "\"";
+    std::string shown = ::testing::PrintToString(text.substr(0, kShownLength));
     if (text.size() > kShownLength) {
         shown += "... (" + std::to_string(text.size()) + " bytes)";
     }
@@ -75,34 +68,13 @@ RandomUser::RandomUser(std::uint32_t seed, int plannedActions)
 
 std::string RandomUser::Act() {
     problem_.clear();
-    enum Action { Typing, Return, Plus, Tab, Arrows, CheckBox, DoubleClick, Close };
-    std::discrete_distribution<int> actions({30, 15, 12, 12, 8, 5, 12, 3});
-    switch (actions(random_)) {
-        case Typing:
-            TypeIntoField();
-            break;
-        case Return:
-            PressReturn();
-            break;
-        case Plus:
-            ClickPlus();
-            break;
-        case Tab:
-            ClickTab();
-            break;
-        case Arrows:
-            PressArrowKeys();
-            break;
-        case CheckBox:
-            ClickCheckBox();
-            break;
-        case DoubleClick:
-            DoubleClickList();
-            break;
-        default:
-            RequestClose();
-            break;
-    }
+    // The actions with their weights, in the order the seeds were chosen for.
+    static constexpr std::array<void (RandomUser::*)(), 8> kActions = {
+        &RandomUser::TypeIntoField,   &RandomUser::PressReturn,    &RandomUser::ClickPlus,
+        &RandomUser::ClickTab,        &RandomUser::PressArrowKeys, &RandomUser::ClickCheckBox,
+        &RandomUser::DoubleClickList, &RandomUser::RequestClose};
+    std::discrete_distribution<std::size_t> weights({30, 15, 12, 12, 8, 5, 12, 3});
+    (this->*kActions[weights(random_)])();
     ++actionsDone_;
     CheckForm();
     return problem_;
@@ -203,10 +175,9 @@ void RandomUser::PressReturn() {
     test::PressKey(press.key, press.modifiers);
     RunPendingTurns();
 
-    if (press.isTheShortcut && gadget == GadgetId::MethodEntry) {
-        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
-    } else if (press.isTheShortcut && gadget == GadgetId::AttributeEntry) {
-        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
+    if (press.isTheShortcut &&
+        (gadget == GadgetId::MethodEntry || gadget == GadgetId::AttributeEntry)) {
+        AddFromField(gadget);
     }
 }
 
@@ -217,11 +188,7 @@ void RandomUser::ClickPlus() {
     ShowPage(Page::Klasse);
     test::Click(button);
     RunPendingTurns();
-    if (methods) {
-        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
-    } else {
-        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
-    }
+    AddFromField(methods ? GadgetId::MethodEntry : GadgetId::AttributeEntry);
 }
 
 void RandomUser::ClickTab() {
@@ -346,13 +313,12 @@ void RandomUser::GiveFocus(int gadget) {
     }
 }
 
-void RandomUser::AddFromField(int field, int list) {
+void RandomUser::AddFromField(int field) {
     std::string& text = model_.fields.at(field);
-    if (text.empty()) {
-        return;
+    if (!text.empty()) {
+        (field == GadgetId::MethodEntry ? model_.methods : model_.attributes).push_back(text);
+        text.clear();
     }
-    (list == GadgetId::Methods ? model_.methods : model_.attributes).push_back(text);
-    text.clear();
 }
 
 void RandomUser::RunPendingTurns() {
@@ -395,12 +361,12 @@ void RandomUser::RunTurns() {
 }
 
 void RandomUser::CheckForm() {
-    if (const auto methods = Items(GadgetId::Methods); methods != model_.methods) {
-        Fail("the methods list holds " + Shown(methods) + ", expected " + Shown(model_.methods));
-    }
-    if (const auto attributes = Items(GadgetId::Attributes); attributes != model_.attributes) {
-        Fail("the attributes list holds " + Shown(attributes) + ", expected " +
-             Shown(model_.attributes));
+    for (const auto& [list, expected] : {std::pair{GadgetId::Methods, &model_.methods},
+                                         {GadgetId::Attributes, &model_.attributes}}) {
+        if (const auto items = Items(list); items != *expected) {
+            Fail("list " + std::to_string(list) + " holds " + Shown(items) + ", expected " +
+                 Shown(*expected));
+        }
     }
     for (const auto& [gadget, expected] : model_.fields) {
         if (const std::string text = tk::ReadGadgetText(gadget); text != expected) {

@@ -43,7 +43,8 @@ private:
     void ShowPage(Page page);
     void GiveFocus(int gadget);
     TypedText ChooseText(int field);
-    void AddFromField(int field, int list);
+    // Adds the entry field's text to its list, as "+" or Return there does.
+    void AddFromField(int field);
     // Runs loop turns until nothing is pending; a question that comes meanwhile is a failure.
     void RunPendingTurns();
     // The same for an action that may ask: its caller has armed the answer.

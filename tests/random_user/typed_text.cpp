@@ -1,57 +1,31 @@
 #include "tests/random_user/typed_text.h"
 
 #include <array>
-#include <vector>
+#include <string_view>
 
 namespace quillmoor::random_user {
 namespace {
 
-struct Character {
-    char32_t codePoint;
-    char byte;
-};
-
-// Letters and signs beyond ASCII that Windows-1252 holds, some of them at places where
-// Latin-1 has control codes.
-constexpr std::array<Character, 14> kWindows1252Letters = {{
-    {U'\u00E4', '\xE4'},
-    {U'\u00F6', '\xF6'},
-    {U'\u00FC', '\xFC'},
-    {U'\u00DF', '\xDF'},
-    {U'\u00C4', '\xC4'},
-    {U'\u00D6', '\xD6'},
-    {U'\u00DC', '\xDC'},
-    {U'\u00E9', '\xE9'},
-    {U'\u20AC', '\x80'},
-    {U'\u0152', '\x8C'},
-    {U'\u0153', '\x9C'},
-    {U'\u0160', '\x8A'},
-    {U'\u2026', '\x85'},
-    {U'\u201C', '\x93'},
-}};
+// Letters and signs beyond ASCII that Windows-1252 holds, each beside its byte, many of them at
+// places where Latin-1 has control codes: the first and the last of those places among them.
+constexpr std::u32string_view kWindows1252Letters =
+    U"\u00E4\u00F6\u00FC\u00DF\u00C4\u00D6\u00DC"
+    U"\u00E9\u20AC\u0152\u0153\u0160\u2026\u201C"
+    U"\u0178";
+constexpr std::string_view kWindows1252Bytes =
+    "\xE4\xF6\xFC\xDF\xC4\xD6\xDC\xE9\x80\x8C\x9C\x8A"
+    "\x85\x93\x9F";
+static_assert(kWindows1252Letters.size() == kWindows1252Bytes.size());
 
 // Cyrillic, CJK, a symbol, a combining accent, a letter just past Latin-1, and an emoji
 // beyond the 16-bit range.
-constexpr std::array<char32_t, 6> kOutsideWindows1252 = {U'\u0416', U'\u4E2D', U'\u2603',
-                                                         U'\u0301', U'\u0100', U'\U0001F600'};
+constexpr std::u32string_view kOutsideWindows1252 = U"\u0416\u4E2D\u2603\u0301\u0100\U0001F600";
 
 // Method entries are made of these more than of anything else.
 constexpr std::string_view kEntrySigns = "().,ls ";
 
-Character RandomAscii(std::mt19937& random) {
-    if (std::uniform_int_distribution<int>(0, 2)(random) == 0) {
-        const char sign = kEntrySigns[std::uniform_int_distribution<std::size_t>(
-            0, kEntrySigns.size() - 1)(random)];
-        return {static_cast<char32_t>(sign), sign};
-    }
-    const char printable =
-        static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(random));
-    return {static_cast<char32_t>(printable), printable};
-}
-
-template <typename Container>
-const auto& Pick(std::mt19937& random, const Container& container) {
-    return container[std::uniform_int_distribution<std::size_t>(0, container.size() - 1)(random)];
+std::size_t Index(std::mt19937& random, std::size_t size) {
+    return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
 }
 
 void Append(TypedText& text, char32_t codePoint, char byte) {
@@ -62,26 +36,29 @@ void Append(TypedText& text, char32_t codePoint, char byte) {
 void AppendOneOf(std::mt19937& random, TextKind kind, TypedText& text) {
     switch (kind) {
         case TextKind::Ascii: {
-            const Character character = RandomAscii(random);
-            Append(text, character.codePoint, character.byte);
+            const char ascii =
+                std::uniform_int_distribution<int>(0, 2)(random) == 0
+                    ? kEntrySigns[Index(random, kEntrySigns.size())]
+                    : static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(random));
+            Append(text, static_cast<char32_t>(ascii), ascii);
             break;
         }
         case TextKind::SpacesOnly:
             Append(text, U' ', ' ');
             break;
         case TextKind::Windows1252Letters: {
-            const Character& character = Pick(random, kWindows1252Letters);
-            Append(text, character.codePoint, character.byte);
+            const std::size_t letter = Index(random, kWindows1252Letters.size());
+            Append(text, kWindows1252Letters[letter], kWindows1252Bytes[letter]);
             break;
         }
         case TextKind::OutsideWindows1252:
-            Append(text, Pick(random, kOutsideWindows1252), '?');
+            Append(text, kOutsideWindows1252[Index(random, kOutsideWindows1252.size())], '?');
             break;
         case TextKind::Mixed: {
             constexpr std::array<TextKind, 4> kKinds = {TextKind::Ascii, TextKind::SpacesOnly,
                                                         TextKind::Windows1252Letters,
                                                         TextKind::OutsideWindows1252};
-            AppendOneOf(random, Pick(random, kKinds), text);
+            AppendOneOf(random, kKinds[Index(random, kKinds.size())], text);
             break;
         }
     }
@@ -100,8 +77,6 @@ TypedText RandomText(std::mt19937& random, TextKind kind) {
 
 TypedText LongText(std::mt19937& random, int length) {
     TypedText text;
-    text.characters.reserve(length);
-    text.bytes.reserve(static_cast<std::size_t>(length));
     for (int index = 0; index < length; ++index) {
         AppendOneOf(random, index % 16 == 0 ? TextKind::Windows1252Letters : TextKind::Ascii, text);
     }
