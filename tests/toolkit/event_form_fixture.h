@@ -1,6 +1,7 @@
 #pragma once
 
-// A form with every gadget kind, built through the toolkit's own calls, for tests that drive
+// Reading the events back, for the core's suite too (with window 0 as the form's). A form with
+// every gadget kind, built through the toolkit's own calls, for tests that drive
 // it with real input and read the events it yields.
 //
 // Window 0: panel 1 with page "Eins" (text field 2, read-only field 3, list 4 with "a", "b",
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -21,6 +23,31 @@ namespace quillmoor::toolkit {
 inline void PrintTo(const Event& event, std::ostream* out) {
     *out << "{kind " << static_cast<int>(event.kind) << ", number " << event.number << ", type "
          << static_cast<int>(event.type) << ", window " << event.window << "}";
+}
+
+// Every pending event in order; `atEach` runs while its event is the current one.
+inline std::vector<Event> Drain(const std::function<void(const Event&)>& atEach = {}) {
+    std::vector<Event> events;
+    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
+        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
+        if (atEach) {
+            atEach(events.back());
+        }
+    }
+    // Past the last event, none is current.
+    EXPECT_EQ(EventWindow(), -1);
+    EXPECT_EQ(EventSubtype(), GadgetEventType::None);
+    return events;
+}
+
+inline Event GadgetEvent(int gadget, GadgetEventType type) {
+    return {EventKind::Gadget, gadget, type, 0};
+}
+inline Event MenuEvent(int number) {
+    return {EventKind::Menu, number, GadgetEventType::None, 0};
+}
+inline Event CloseEvent(int window = 0) {
+    return {EventKind::Close, 0, GadgetEventType::None, window};
 }
 
 class EventFormTest : public ::testing::Test {
@@ -68,22 +95,6 @@ protected:
         ASSERT_TRUE(test::ActivateWindow(kWindow));
         Drain();
     }
-
-    static std::vector<Event> Drain() {
-        std::vector<Event> events;
-        for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-            events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-        }
-        return events;
-    }
-
-    static Event GadgetEvent(int gadget, GadgetEventType type) {
-        return {EventKind::Gadget, gadget, type, kWindow};
-    }
-    static Event MenuEvent(int number) {
-        return {EventKind::Menu, number, GadgetEventType::None, kWindow};
-    }
-    static Event CloseEvent() { return {EventKind::Close, 0, GadgetEventType::None, kWindow}; }
 };
 
 }  // namespace quillmoor::toolkit

@@ -150,14 +150,12 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
         SCOPED_TRACE(c.name);
         Activate();
         c.act();
-        std::vector<Event> events;
-        for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-            events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-            if (EventSubtype() == Type::DoubleClick) {
-                EXPECT_EQ(ReadGadgetState(kList), c.selected);
-            }
-        }
-        EXPECT_EQ(events, c.expected);
+        EXPECT_EQ(Drain([&](const Event& event) {
+                      if (event.type == Type::DoubleClick) {
+                          EXPECT_EQ(ReadGadgetState(kList), c.selected);
+                      }
+                  }),
+                  c.expected);
         EXPECT_EQ(ReadGadgetState(kList), c.selected);
         test::ForgetSelection(kList);
         Drain();
@@ -179,15 +177,13 @@ TEST_F(GadgetEventTest, ButtonAndCheckBoxClicks) {
     EXPECT_EQ(ReadGadgetState(kCheck), 0);
     test::Click(kButton);
     test::Click(kCheck);
-    std::vector<Event> events;
-    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-        if (EventGadgetId() == kCheck) {
+    const auto ticked = [](const Event& event) {
+        if (event.number == kCheck) {
             EXPECT_EQ(ReadGadgetState(kCheck), 1);
         }
-    }
-    EXPECT_EQ(events, (std::vector<Event>{GadgetEvent(kButton, Type::Change),
-                                          GadgetEvent(kCheck, Type::Change)}));
+    };
+    EXPECT_EQ(Drain(ticked), (std::vector<Event>{GadgetEvent(kButton, Type::Change),
+                                                 GadgetEvent(kCheck, Type::Change)}));
 }
 
 TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
