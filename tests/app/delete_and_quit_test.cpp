@@ -42,7 +42,7 @@ TEST_P(DeleteTest, DoubleClickOrDeleteAsksAndOnlyYesRemovesThatItem) {
     EXPECT_EQ(answer.Title(), test::kQuestionTitle);
     EXPECT_EQ(answer.Text(), test::kDeleteQuestion);
     EXPECT_EQ(Items(pair.list),
-              yes ? std::vector<std::string>{"A", "C"} : std::vector<std::string>{"A", "B", "C"});
+              (yes ? std::vector<std::string>{"A", "C"} : std::vector<std::string>{"A", "B", "C"}));
     EXPECT_EQ(tk::GadgetItemCount(pair.otherList), 0);
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), editorBefore);
 }
@@ -50,11 +50,12 @@ TEST_P(DeleteTest, DoubleClickOrDeleteAsksAndOnlyYesRemovesThatItem) {
 INSTANTIATE_TEST_SUITE_P(BothListsBothAnswers, DeleteTest,
                          ::testing::Combine(::testing::Values(kMethodPair, kAttributePair),
                                             ::testing::Bool(), ::testing::Bool()),
-                         [](const auto& info) {
+                         // In parentheses: the macro would split the binding at its commas.
+                         ([](const auto& info) {
                              const auto& [pair, yes, byKey] = info.param;
                              return std::string(pair.name) + (byKey ? "ByKey" : "") +
                                     (yes ? "Yes" : "No");
-                         });
+                         }));
 
 TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     ShowPage(Page::Klasse);

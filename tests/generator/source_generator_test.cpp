@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <fstream>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -160,10 +161,8 @@ TEST(GenerateSource, LineCountsAndWholeLines) {
 }
 
 TEST(GenerateSource, CarriesEveryByteValueThrough) {
-    std::string everyByte;
-    for (int value = 0; value < 256; ++value) {
-        everyByte += static_cast<char>(value);
-    }
+    std::string everyByte(256, '\0');
+    std::iota(everyByte.begin(), everyByte.end(), '\0');
     ClassDescription description = Sample({"\xC4rger.\xF6(x\xFF)"}, {everyByte});
     description.className = everyByte;
 

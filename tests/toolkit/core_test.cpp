@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/toolkit/event_form_fixture.h"
 #include "tests/toolkit/fake_platform.h"
 #include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
@@ -40,16 +41,6 @@ using Type = GadgetEventType;
 
 constexpr int kWindow = 0;
 constexpr int kNothing = 99;  // a number that names nothing
-
-std::vector<Event> Drain() {
-    std::vector<Event> events;
-    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-    }
-    EXPECT_EQ(EventWindow(), -1);
-    EXPECT_EQ(EventSubtype(), Type::None);
-    return events;
-}
 
 // What every getter answers for a number that names nothing, and outside the toolkit's
 // lifetime; the setters on it must not reach a platform.
@@ -189,12 +180,6 @@ protected:
         return FocusedGadget();
     }
 
-    static Event Gadget(int gadget, Type type) {
-        return {EventKind::Gadget, gadget, type, kWindow};
-    }
-    static Event Menu(int number) { return {EventKind::Menu, number, Type::None, kWindow}; }
-    static Event Close() { return {EventKind::Close, 0, Type::None, kWindow}; }
-
     FakePlatform* fake_ = nullptr;
 };
 
@@ -230,6 +215,9 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
         {"a width of 32768", window(1, kMaxSide + 1, 10), false},
         {"a height of 32768", window(1, 10, kMaxSide + 1), false},
         {"a width of 0", window(1, 0, 10), false},
+        {"a height of 0", window(1, 10, 0), false},
+        {"both sides 1", window(1, 1, 1), true},
+        {"a font of size 1", [] { return LoadNumberedFont(1, "Courier", 1); }, true},
         {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
     };
     for (const Case& c : cases) {
@@ -326,7 +314,7 @@ TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
 TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
     EXPECT_EQ(EventWindow(), -1);
     ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
-    const Event otherClose = {EventKind::Close, 0, Type::None, 1};
+    const Event otherClose = CloseEvent(1);
     const auto close = [](int window) { Running().CloseRequested(WindowNative(window)); };
     const auto click = [] { Running().Clicked(Native(kButton)); };
     const auto press = [] { Running().KeyPressed(Native(kField), kKeyReturn); };
@@ -336,16 +324,17 @@ TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
         std::function<void()> act;
         std::vector<Event> expected;
     } cases[] = {
-        {"two closes", [&] { input(), close(0), input(), close(0); }, {Close()}},
+        {"two closes", [&] { input(), close(0), input(), close(0); }, {CloseEvent()}},
         {"another window's between",
          [&] { input(), close(0), close(1), close(0); },
-         {Close(), otherClose, Close()}},
+         {CloseEvent(), otherClose, CloseEvent()}},
         {"close, click, key, then the next input's click",
          [&] { input(), close(0), click(), press(), input(), click(); },
-         {Gadget(kButton, Type::Change), Menu(12), Close(), Gadget(kButton, Type::Change)}},
+         {GadgetEvent(kButton, Type::Change), MenuEvent(12), CloseEvent(),
+          GadgetEvent(kButton, Type::Change)}},
         {"close, then the next input's click",
          [&] { input(), close(0), input(), click(); },
-         {Close(), Gadget(kButton, Type::Change)}},
+         {CloseEvent(), GadgetEvent(kButton, Type::Change)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -369,7 +358,8 @@ TEST_F(CoreTest, PendingEventsLeaveWithTheirGadgetOrWindow) {
     Running().CloseRequested(WindowNative());
     Create(kButton, GadgetKind::Check);
     ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(kButton), Gadget(kField, Type::Change), Close()}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{MenuEvent(kButton), GadgetEvent(kField, Type::Change),
+                                           CloseEvent()}));
 }
 
 TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
@@ -381,7 +371,7 @@ TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
         Running().CloseRequested(WindowNative());
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
-    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
 }
 
 // The user's pending tab change is lost as an event, not as a change: the page shown follows.
@@ -459,7 +449,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     BindShortcut(1, kKeyReturn, 42);
     Running().KeyPressed(WindowNative(), kKeyReturn);
     Running().KeyPressed(Native(kField), kKeyReturn | kModControl);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(12), Menu(41)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{MenuEvent(12), MenuEvent(41)}));
 
     // Delete in a list with a selection asks as a double-click does; a binding comes first.
     fake_->states[Native(kList)] = 0;
@@ -469,7 +459,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     EXPECT_FALSE(Running().KeyPressed(Native(kField), kKeyDelete));
     BindShortcut(kWindow, kKeyDelete, 43);
     Running().KeyPressed(Native(kList), kKeyDelete);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kList, Type::DoubleClick), Menu(43)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kList, Type::DoubleClick), MenuEvent(43)}));
 }
 
 // A binding replaces the number a combination had, the focus keys' own included, and only
@@ -487,7 +477,7 @@ TEST_F(CoreTest, BindingAgainReplacesTheNumber) {
         SCOPED_TRACE(c.bound);
         BindShortcut(kWindow, c.key, c.bound);
         Running().KeyPressed(Native(kField), c.key);
-        EXPECT_EQ(Drain(), std::vector<Event>{Menu(c.posted)});
+        EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(c.posted)});
     }
     fake_->focused = Native(kField);
     Running().KeyPressed(Native(kField), kKeyTab | kModShift);
@@ -547,8 +537,8 @@ TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
     const std::string first = std::to_string(Native(kPanel) + 1);
     const std::string second = std::to_string(Native(kHiddenField) - 1);
     EXPECT_EQ(fake_->pageCalls, (std::vector<std::string>{"-" + first, "+" + second}));
-    EXPECT_EQ(Drain(),
-              (std::vector<Event>{Gadget(kPanel, Type::Change), Gadget(kPanel, Type::TabClick)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
+                                           GadgetEvent(kPanel, Type::TabClick)}));
 
     // A tab inserted ahead moves the selected tab's index, as the platform reports.
     fake_->echo = [](NativeId changed) {
@@ -566,7 +556,7 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
         std::function<void(Core&, NativeId)> act;
         std::vector<Event> expected;
     };
-    const Event change = Gadget(kList, Type::Change);
+    const Event change = GadgetEvent(kList, Type::Change);
     const std::vector<Case> cases = {
         {"press and release",
          [](Core& core, NativeId list) {
@@ -588,7 +578,16 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
              core.ListMoved(list, 10, 25);
              core.ListReleased(list, true);
          },
-         {Gadget(kList, Type::DragStart)}},
+         {GadgetEvent(kList, Type::DragStart)}},
+        {"drag beyond it to the left, then upwards",
+         [](Core& core, NativeId list) {
+             for (const auto& [x, y] : {std::pair{5, 10}, std::pair{10, 5}}) {
+                 core.ListPressed(list, 10, 10, true, false);
+                 core.ListMoved(list, x, y);
+                 core.ListReleased(list, true);
+             }
+         },
+         {GadgetEvent(kList, Type::DragStart), GadgetEvent(kList, Type::DragStart)}},
         {"a hover after the capture was lost",
          [](Core& core, NativeId list) {
              core.ListPressed(list, 10, 10, true, false);
@@ -611,7 +610,7 @@ TEST_F(CoreTest, ListPressDragAndRelease) {
              core.ListDoubleClicked(list, true);
              core.ListDoubleClicked(list, false);
          },
-         {change, Gadget(kList, Type::DoubleClick)}},
+         {change, GadgetEvent(kList, Type::DoubleClick)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -652,7 +651,7 @@ TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
     WriteGadgetText(kEditor, "c");
     SetGadgetAccessibleName(kList, "d");
     FocusGadget(kField);
-    EXPECT_EQ(Drain(), std::vector<Event>{Gadget(kField, Type::FocusIn)});
+    EXPECT_EQ(Drain(), std::vector<Event>{GadgetEvent(kField, Type::FocusIn)});
 }
 
 // The editor is handed its lines ended by a lone CR whatever the caller wrote, and what it
@@ -708,6 +707,9 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
          false,
          {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
+        // Grey on white just above and just below the readable level.
+        {"grey 118 kept", {kNone, kWhite}, RGB(118, 118, 118), false, {RGB(118, 118, 118), kWhite}},
+        {"grey 119 gives way", {kNone, kWhite}, RGB(119, 119, 119), false, {kBlack, kWhite}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
