@@ -48,12 +48,15 @@ TEST_F(RegenerateTest, RoadOfOneRequest) {
     EXPECT_EQ(output.find('\n'), std::string::npos);
 }
 
+// Nothing is generated before the panel's first event.
 TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
     TypeInto(GadgetId::ClassName, "Konto");
     TypeInto(GadgetId::StructureName, "");
     TypeInto(GadgetId::ConstructorHead, "New_Konto(start.l)");
     TypeInto(GadgetId::MethodTableLabel, " Tabelle ");
     ClickInto(GadgetId::CreateTestObject);
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
     ShowPage(Page::Klasse);
     TypeInto(GadgetId::MethodEntry, "Get.str(a)");
     ClickButton(GadgetId::AddMethod);
@@ -71,13 +74,6 @@ TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
     expected.attributes = {"ID.l"};
     expected.createTestObject = true;
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(expected));
-}
-
-TEST_F(RegenerateTest, NothingIsGeneratedBeforeThePanelsFirstEvent) {
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
-    TypeInto(GadgetId::ClassName, "Konto");
-    ClickInto(GadgetId::CreateTestObject);
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
 }
 
 void ArrowOnTabRow(test::Key key, int times) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <numeric>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,10 @@ std::string WithLineFeeds(std::string text) {
 // The text up to its last carriage return, split there.
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\r'); end != std::string::npos;
-         end = text.find('\r', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+    for (const auto line : std::views::split(text, '\r')) {
+        lines.emplace_back(line.begin(), line.end());
     }
+    lines.pop_back();
     return lines;
 }
 

@@ -136,14 +136,10 @@ TypedText RandomUser::ChooseText(int field) {
     if (Chance(random_, 0.08)) {
         return {};
     }
-    constexpr std::array<TextKind, 8> kKinds = {TextKind::Ascii,
-                                                TextKind::Ascii,
-                                                TextKind::Ascii,
-                                                TextKind::SpacesOnly,
-                                                TextKind::Windows1252Letters,
-                                                TextKind::Windows1252Letters,
-                                                TextKind::OutsideWindows1252,
-                                                TextKind::Mixed};
+    using enum TextKind;
+    constexpr std::array<TextKind, 8> kKinds = {
+        Ascii, Ascii, Ascii, SpacesOnly, Windows1252Letters, Windows1252Letters, OutsideWindows1252,
+        Mixed};
     return RandomText(random_, Pick(random_, kKinds));
 }
 
@@ -295,16 +291,12 @@ void RandomUser::GiveFocus(int gadget) {
     if (!test::IsWindowActive(app::kMainWindow) && !test::ActivateWindow(app::kMainWindow)) {
         Fail("the window cannot be made active");
     }
-    switch (gadget) {
-        case GadgetId::Panel:
-        case GadgetId::CreateTestObject:
-        case GadgetId::AddMethod:
-        case GadgetId::AddAttribute:
-            tk::FocusGadget(gadget);
-            break;
-        default:
-            test::Click(gadget);
-            break;
+    constexpr int kByTab[] = {GadgetId::Panel, GadgetId::CreateTestObject, GadgetId::AddMethod,
+                              GadgetId::AddAttribute};
+    if (std::ranges::count(kByTab, gadget) > 0) {
+        tk::FocusGadget(gadget);
+    } else {
+        test::Click(gadget);
     }
     RunPendingTurns();
     if (tk::FocusedGadget() != gadget) {

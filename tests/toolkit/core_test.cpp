@@ -249,13 +249,6 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
 }
 
 TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
-    InsertGadgetItem(kList, -1, "x");
-    InsertGadgetItem(kList, 0, "y");
-    InsertGadgetItem(kList, 5, "never");
-    EXPECT_EQ(ReadGadgetItemText(kList, 0), "y");
-    EXPECT_EQ(GadgetItemCount(kList), 2);
-    EXPECT_EQ(ReadGadgetItemText(kList, 2), "");
-
     const NativeId panel = Native(kPanel);
     Create(kPanel, GadgetKind::Button);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{panel});
