@@ -37,15 +37,8 @@ protected:
 // Spaces, duplicates and odd text go in unchanged, and adding does not regenerate.
 TEST_P(AddEntryTest, AppendsTheFieldUnchangedEmptiesItAndKeepsItFocused) {
     tk::WriteGadgetText(GadgetId::Output, "before");
-    const std::vector<std::string> entries{"Run()",
-                                           "Name.s()",
-                                           "   ",
-                                           "X",
-                                           "X",
-                                           " (.",
-                                           std::string(1000, 'a'),
-                                           "Gr\xFC\xDF"
-                                           "e"};
+    const std::vector<std::string> entries{
+        "Run()", "Name.s()", "   ", "X", "X", " (.", std::string(1000, 'a'), "Gr\xFC\xDF"};
     for (const std::string& entry : entries) {
         Add(entry);
     }
