@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -52,9 +53,104 @@ std::string Shown(const std::vector<std::string>& items) {
     return shown + "]";
 }
 
+std::size_t Index(std::mt19937& random, std::size_t size) {
+    return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
+}
+
 template <typename Container>
 const auto& Pick(std::mt19937& random, const Container& container) {
-    return container[std::uniform_int_distribution<std::size_t>(0, container.size() - 1)(random)];
+    return container[Index(random, container.size())];
+}
+
+enum class TextKind { Ascii, SpacesOnly, Windows1252Letters, OutsideWindows1252, Mixed };
+
+// Letters and signs beyond ASCII that Windows-1252 holds, each beside its byte, many of them at
+// places where Latin-1 has control codes: the first and the last of those places among them.
+constexpr std::u32string_view kWindows1252Letters =
+    U"\u00E4\u00F6\u00FC\u00DF\u00C4\u00D6\u00DC"
+    U"\u00E9\u20AC\u0152\u0153\u0160\u2026\u201C"
+    U"\u0178";
+constexpr std::string_view kWindows1252Bytes =
+    "\xE4\xF6\xFC\xDF\xC4\xD6\xDC\xE9\x80\x8C\x9C\x8A"
+    "\x85\x93\x9F";
+static_assert(kWindows1252Letters.size() == kWindows1252Bytes.size());
+
+// Cyrillic, CJK, a symbol, a combining accent, a letter just past Latin-1, and an emoji
+// beyond the 16-bit range.
+constexpr std::u32string_view kOutsideWindows1252 = U"\u0416\u4E2D\u2603\u0301\u0100\U0001F600";
+
+// Method entries are made of these more than of anything else.
+constexpr std::string_view kEntrySigns = "().,ls ";
+
+void Append(TypedText& text, char32_t codePoint, char byte) {
+    text.characters.push_back(codePoint);
+    text.bytes.push_back(byte);
+}
+
+void AppendOneOf(std::mt19937& random, TextKind kind, TypedText& text) {
+    switch (kind) {
+        case TextKind::Ascii: {
+            const char ascii =
+                std::uniform_int_distribution<int>(0, 2)(random) == 0
+                    ? Pick(random, kEntrySigns)
+                    : static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(random));
+            Append(text, static_cast<char32_t>(ascii), ascii);
+            break;
+        }
+        case TextKind::SpacesOnly:
+            Append(text, U' ', ' ');
+            break;
+        case TextKind::Windows1252Letters: {
+            const std::size_t letter = Index(random, kWindows1252Letters.size());
+            Append(text, kWindows1252Letters[letter], kWindows1252Bytes[letter]);
+            break;
+        }
+        case TextKind::OutsideWindows1252:
+            Append(text, Pick(random, kOutsideWindows1252), '?');
+            break;
+        case TextKind::Mixed: {
+            constexpr std::array<TextKind, 4> kKinds = {TextKind::Ascii, TextKind::SpacesOnly,
+                                                        TextKind::Windows1252Letters,
+                                                        TextKind::OutsideWindows1252};
+            AppendOneOf(random, Pick(random, kKinds), text);
+            break;
+        }
+    }
+}
+
+// A short text of the kind, 1 to 12 characters, never empty.
+TypedText RandomText(std::mt19937& random, TextKind kind) {
+    TypedText text;
+    const int length = std::uniform_int_distribution<int>(1, 12)(random);
+    for (int index = 0; index < length; ++index) {
+        AppendOneOf(random, kind, text);
+    }
+    return text;
+}
+
+// A text of exactly `length` characters, all of them in Windows-1252.
+TypedText LongText(std::mt19937& random, int length) {
+    TypedText text;
+    for (int index = 0; index < length; ++index) {
+        AppendOneOf(random, index % 16 == 0 ? TextKind::Windows1252Letters : TextKind::Ascii, text);
+    }
+    return text;
+}
+
+// The page that holds the gadget; the panel itself counts as on every page.
+Page PageOf(int gadget) {
+    if (gadget >= GadgetId::Methods && gadget <= GadgetId::AddAttribute) {
+        return Page::Klasse;
+    }
+    return gadget == GadgetId::Output ? Page::Output : Page::Allgemein;
+}
+
+bool IsCaption(int gadget) {
+    constexpr int kCaptions[] = {
+        GadgetId::ClassNameCaption,       GadgetId::StructureNameCaption,
+        GadgetId::ConstructorHeadCaption, GadgetId::MethodTableLabelCaption,
+        GadgetId::MethodsCaption,         GadgetId::AttributesCaption};
+    return std::ranges::count(kCaptions, gadget) > 0;
 }
 
 bool Chance(std::mt19937& random, double probability) {

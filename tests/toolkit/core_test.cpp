@@ -355,46 +355,35 @@ TEST_F(CoreTest, PendingEventsLeaveWithTheirGadgetOrWindow) {
                                            CloseEvent()}));
 }
 
+// The user's pending tab change is lost as an event, not as a change: the page shown follows.
 TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
+    const NativeId panel = Native(kPanel);
     Running().InputArrived();
     Running().Clicked(Native(kButton));
-    fake_->pendingInput = [this] {
+    fake_->pendingInput = [this, panel] {
         Running().InputArrived();
         Running().KeyPressed(Native(kButton), kKeyReturn);
         Running().CloseRequested(WindowNative());
-    };
-    EXPECT_NE(Create(7, GadgetKind::Editor), 0);
-    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
-}
-
-// The user's pending tab change is lost as an event, not as a change: the page shown follows.
-TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
-    const NativeId panel = Native(kPanel);
-    fake_->pendingInput = [panel] {
-        Running().InputArrived();
         Running().TabChanging(panel);
         Running().TabChanged(panel, 1);
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
     EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
-TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
+// What the platform refuses is not kept: a tab leaves the others on their pages, and an item
+// is not read back.
+TEST_F(CoreTest, WhatThePlatformRefusesIsNotKept) {
     const NativeId panel = Native(kPanel);
+    InsertGadgetItem(kList, -1, "b");
     fake_->refuse = true;
     InsertGadgetItem(kPanel, 1, "refused");
+    InsertGadgetItem(kList, 0, "refused");
     fake_->refuse = false;
     Running().TabChanging(panel);
     Running().TabChanged(panel, 1);
     EXPECT_EQ(TabFromPanel(), kHiddenField);
-}
-
-TEST_F(CoreTest, AnItemTheListRefusesIsNotReadBack) {
-    InsertGadgetItem(kList, -1, "b");
-    fake_->refuse = true;
-    InsertGadgetItem(kList, 0, "refused");
-    fake_->refuse = false;
     InsertGadgetItem(kList, 0, "a");
     EXPECT_EQ(GadgetItemCount(kList), 2);
     EXPECT_EQ(ReadGadgetItemText(kList, 0), "a");

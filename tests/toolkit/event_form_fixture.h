@@ -85,6 +85,9 @@ protected:
         ASSERT_NE(CreateEditorGadget(kEditor, 5, 260, 410, 120), 0);
         ASSERT_NE(CreateButtonGadget(kLastButton, 5, 385, 100, 25, "Ende"), 0);
         BindShortcut(kWindow, kKeyReturn, kReturnEvent);
+        // Building posts nothing and leaves the editor empty.
+        EXPECT_EQ(PollEvent(), EventKind::None);
+        EXPECT_EQ(ReadGadgetText(kEditor), "");
     }
 
     void TearDown() override { EndToolkit(); }

@@ -7,11 +7,6 @@ namespace {
 
 using test::Key;
 
-TEST_F(EventFormTest, NothingIsPendingRightAfterBuilding) {
-    EXPECT_EQ(PollEvent(), EventKind::None);
-    EXPECT_EQ(ReadGadgetText(kEditor), "");
-}
-
 // The keypad's Enter is Return too.
 TEST_F(EventFormTest, ReturnIsTheMenuEventOnlyWithoutModifiers) {
     Activate();
