@@ -532,71 +532,45 @@ TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
     EXPECT_EQ(fake_->pageCalls.size(), 3u);  // the new page hidden, nothing else
 }
 
+// The fake's drag distance is 4: a move of 4 either way is none, one of 5 is a drag.
 TEST_F(CoreTest, ListPressDragAndRelease) {
-    struct Case {
-        const char* name;
-        std::function<void(Core&, NativeId)> act;
-        std::vector<Event> expected;
+    Core& core = Running();
+    const NativeId list = Native(kList);
+    const auto press = [&](bool left = true, bool shiftOrControl = false) {
+        core.ListPressed(list, 10, 10, left, shiftOrControl);
     };
+    const auto move = [&](int x, int y) { core.ListMoved(list, x, y); };
+    const auto release = [&](bool left = true) { core.ListReleased(list, left); };
     const Event change = GadgetEvent(kList, Type::Change);
-    const std::vector<Case> cases = {
-        {"press and release",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListReleased(list, true);
-         },
-         {change}},
-        {"move within the drag distance",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListMoved(list, 14, 6);
-             core.ListReleased(list, true);
-         },
-         {change}},
-        {"drag beyond it",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListMoved(list, 10, 15);
-             core.ListMoved(list, 10, 25);
-             core.ListReleased(list, true);
-         },
-         {GadgetEvent(kList, Type::DragStart)}},
+    const Event drag = GadgetEvent(kList, Type::DragStart);
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<Event> expected;
+    } cases[] = {
+        {"press and release", [&] { press(), release(); }, {change}},
+        {"move within the drag distance", [&] { press(), move(14, 6), release(); }, {change}},
+        {"drag beyond it", [&] { press(), move(10, 15), move(10, 25), release(); }, {drag}},
         {"drag beyond it to the left, then upwards",
-         [](Core& core, NativeId list) {
-             for (const auto& [x, y] : {std::pair{5, 10}, std::pair{10, 5}}) {
-                 core.ListPressed(list, 10, 10, true, false);
-                 core.ListMoved(list, x, y);
-                 core.ListReleased(list, true);
-             }
-         },
-         {GadgetEvent(kList, Type::DragStart), GadgetEvent(kList, Type::DragStart)}},
+         [&] { press(), move(5, 10), release(), press(), move(10, 5), release(); },
+         {drag, drag}},
         {"a hover after the capture was lost",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListCaptureLost(list);
-             core.ListMoved(list, 10, 25);
-             core.ListReleased(list, true);
-         },
+         [&] { press(), core.ListCaptureLost(list), move(10, 25), release(); },
          {}},
         {"press with Shift or Control, or another button",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, true);
-             core.ListReleased(list, true);
-             core.ListPressed(list, 10, 10, false, false);
-             core.ListReleased(list, false);
-         },
+         [&] { press(true, true), release(), press(false), release(false); },
          {}},
         {"selection change and double-click",
-         [](Core& core, NativeId list) {
+         [&] {
              core.SelectionChanged(list);
              core.ListDoubleClicked(list, true);
              core.ListDoubleClicked(list, false);
          },
          {change, GadgetEvent(kList, Type::DoubleClick)}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        c.act(Running(), Native(kList));
+        c.act();
         EXPECT_EQ(Drain(), c.expected);
     }
 }

@@ -72,33 +72,26 @@ TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
 
 TEST_F(GadgetEventTest, ListMouseSequences) {
     const int drag = test::DragDistance();
+    const auto item = [](int index) { return test::ItemCentre(kList, index); };
+    const auto click = [&](int index) { test::ClickAt(kList, item(index)); };
+    // Pressed on item `index`, then moved `dx` to the right, then released there.
+    const auto pressMoveRelease = [&](int index, int dx, test::Modifiers modifiers) {
+        test::PressOnList(kList, item(index), modifiers);
+        test::MoveOnList(kList, Offset(item(index), dx));
+        test::ReleaseOnList(kList, Offset(item(index), dx));
+    };
     struct Case {
         const char* name;
         std::function<void()> act;
         std::vector<Event> expected;
         int selected;
     };
-    const auto item = [](int index) { return test::ItemCentre(kList, index); };
     const Event change = GadgetEvent(kList, Type::Change);
     const std::vector<Case> cases = {
-        {"click selects, release reports",
-         [&] { test::ClickAt(kList, item(1)); },
-         {change, change},
-         1},
-        {"click on the selected item",
-         [&] {
-             test::ClickAt(kList, item(1));
-             Drain();
-             test::ClickAt(kList, item(1));
-         },
-         {change},
-         1},
+        {"click selects, release reports", [&] { click(1); }, {change, change}, 1},
+        {"click on the selected item", [&] { click(1), Drain(), click(1); }, {change}, 1},
         {"move within the drag distance",
-         [&] {
-             test::PressOnList(kList, item(0));
-             test::MoveOnList(kList, Offset(item(0), drag));
-             test::ReleaseOnList(kList, Offset(item(0), drag));
-         },
+         [&] { pressMoveRelease(0, drag, test::kNoModifier); },
          {change, change},
          0},
         {"drag beyond the distance",
@@ -115,34 +108,19 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          {change},
          2},
         {"press with Control records nothing, so a move starts no drag",
-         [&] {
-             test::PressOnList(kList, item(2), test::kControl);
-             test::MoveOnList(kList, Offset(item(2), drag + 5));
-             test::ReleaseOnList(kList, Offset(item(2), drag + 5));
-         },
+         [&] { pressMoveRelease(2, drag + 5, test::kControl); },
          {change},
          2},
         {"double-click on an item other than the selected one",
-         [&] {
-             test::ClickAt(kList, item(0));
-             Drain();
-             test::DoubleClickOnList(kList, item(2));
-         },
+         [&] { click(0), Drain(), test::DoubleClickOnList(kList, item(2)); },
          {change, change, GadgetEvent(kList, Type::DoubleClick)},
          2},
         {"Delete on the selected item asks as a double-click does",
-         [&] {
-             test::ClickAt(kList, item(1));
-             Drain();
-             test::PressKey(Key::Delete);
-         },
+         [&] { click(1), Drain(), test::PressKey(Key::Delete); },
          {GadgetEvent(kList, Type::DoubleClick)},
          1},
         {"Delete without a selection",
-         [&] {
-             FocusGadget(kList);
-             test::PressKey(Key::Delete);
-         },
+         [&] { FocusGadget(kList), test::PressKey(Key::Delete); },
          {},
          -1},
     };
