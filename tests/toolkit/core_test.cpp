@@ -151,21 +151,13 @@ protected:
     void TearDown() override { EndToolkit(); }
 
     static Handle Create(int gadget, GadgetKind kind) {
-        switch (kind) {
-            case GadgetKind::Panel:
-                return CreatePanelGadget(gadget, 0, 0, 10, 10);
-            case GadgetKind::Text:
-                return CreateTextGadget(gadget, 0, 0, 10, 10, "", TextFieldFlags::Editable);
-            case GadgetKind::Check:
-                return CreateCheckGadget(gadget, 0, 0, 10, 10, "");
-            case GadgetKind::List:
-                return CreateListGadget(gadget, 0, 0, 10, 10);
-            case GadgetKind::Button:
-                return CreateButtonGadget(gadget, 0, 0, 10, 10, "");
-            case GadgetKind::Editor:
-                return CreateEditorGadget(gadget, 0, 0, 10, 10);
-        }
-        return 0;
+        using enum GadgetKind;
+        return kind == Panel  ? CreatePanelGadget(gadget, 0, 0, 10, 10)
+               : kind == Text ? CreateTextGadget(gadget, 0, 0, 10, 10, "", TextFieldFlags::Editable)
+               : kind == Check  ? CreateCheckGadget(gadget, 0, 0, 10, 10, "")
+               : kind == List   ? CreateListGadget(gadget, 0, 0, 10, 10)
+               : kind == Button ? CreateButtonGadget(gadget, 0, 0, 10, 10, "")
+                                : CreateEditorGadget(gadget, 0, 0, 10, 10);
     }
     static Core& Running() { return *RunningCore(); }
     static NativeId Native(int gadget) { return Running().GadgetNative(gadget); }
@@ -473,18 +465,12 @@ TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
         int to;
     };
     const std::int32_t back = kKeyTab | kModShift;
-    const Step steps[] = {
-        {-1, kKeyTab, kPanel},
-        {-1, back, kButton},
-        {kPanel, kKeyTab, kField},
-        {kList, kKeyTab, kEditor},
-        {kButton, kKeyTab, kPanel},
-        {kEditor, back, kList},
-        {kPanel, back, kButton},
-        // A hidden gadget that has the focus counts by its place.
-        {kHiddenField, kKeyTab, kEditor},
-        {kHiddenField, back, kList},
-    };
+    // The last two: a hidden gadget that has the focus counts by its place.
+    const Step steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
+                          {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
+                          {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+                          {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
+                          {kHiddenField, back, kList}};
     for (const Step& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
         fake_->focused = step.from < 0 ? 0 : Native(step.from);

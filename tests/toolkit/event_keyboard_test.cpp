@@ -123,23 +123,22 @@ TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
         bool backwards;
         int to;
     };
-    const std::vector<Step> steps = {
-        {-1, false, kPanel},
-        {-1, true, kLastButton},
-        {kPanel, false, kField},
-        {kField, false, kReadOnlyField},
-        {kReadOnlyField, false, kList},
-        {kList, false, kCheck},
-        {kButton, false, kEditor},  // the hidden page's gadgets are skipped
-        {kLateButton, false, kLastButton},
-        {kLastButton, false, kPanel},
-        {kPanel, true, kLastButton},
-        {kLastButton, true, kLateButton},
-        {kLateButton, true, kEditor},
-        {kEditor, true, kButton},
-        {kReadOnlyField, true, kField},
-        {kField, true, kPanel},
-    };
+    // From the button on the first page the hidden page's gadgets are skipped.
+    const Step steps[] = {{-1, false, kPanel},
+                          {-1, true, kLastButton},
+                          {kPanel, false, kField},
+                          {kField, false, kReadOnlyField},
+                          {kReadOnlyField, false, kList},
+                          {kList, false, kCheck},
+                          {kButton, false, kEditor},
+                          {kLateButton, false, kLastButton},
+                          {kLastButton, false, kPanel},
+                          {kPanel, true, kLastButton},
+                          {kLastButton, true, kLateButton},
+                          {kLateButton, true, kEditor},
+                          {kEditor, true, kButton},
+                          {kReadOnlyField, true, kField},
+                          {kField, true, kPanel}};
     for (const Step& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + (step.backwards ? " back" : " on"));
         if (step.from < 0) {
