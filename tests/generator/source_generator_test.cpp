@@ -166,13 +166,13 @@ TEST(GenerateSource, CarriesEveryByteValueThrough) {
     description.className = everyByte;
 
     const std::string text = GenerateSource(description);
-    EXPECT_NE(text.find("; Class " + everyByte + "       build with Quillmoor\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("\rInterface " + everyByte + "\r"), std::string::npos);
-    EXPECT_NE(text.find("\r   " + everyByte + "\rEndStructure\r"), std::string::npos);
-    EXPECT_NE(text.find("\rProcedure.\xF6 \xC4rger(*This.TestStruktur,x\xFF)\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("\r      Data.i @\xC4rger()\r"), std::string::npos);
+    const std::string lines[] = {
+        "; Class " + everyByte + "       build with Quillmoor\r", "\rInterface " + everyByte + "\r",
+        "\r   " + everyByte + "\rEndStructure\r",
+        "\rProcedure.\xF6 \xC4rger(*This.TestStruktur,x\xFF)\r", "\r      Data.i @\xC4rger()\r"};
+    for (const std::string& line : lines) {
+        EXPECT_NE(text.find(line), std::string::npos) << testing::PrintToString(line.substr(0, 12));
+    }
 }
 
 }  // namespace

@@ -52,17 +52,9 @@ inline Event CloseEvent(int window = 0) {
 
 class EventFormTest : public ::testing::Test {
 protected:
-    static constexpr int kWindow = 0;
-    static constexpr int kPanel = 1;
-    static constexpr int kField = 2;
-    static constexpr int kReadOnlyField = 3;
-    static constexpr int kList = 4;
-    static constexpr int kCheck = 5;
-    static constexpr int kButton = 6;
-    static constexpr int kHiddenField = 7;
-    static constexpr int kHiddenList = 8;
-    static constexpr int kEditor = 9;
-    static constexpr int kLastButton = 10;
+    // The gadgets by their numbers, as above.
+    enum : int { kWindow = 0, kPanel = 1, kField = 2, kReadOnlyField = 3, kList = 4, kCheck = 5 };
+    enum : int { kButton = 6, kHiddenField = 7, kHiddenList = 8, kEditor = 9, kLastButton = 10 };
     static constexpr int kReturnEvent = 12;
 
     void SetUp() override {
