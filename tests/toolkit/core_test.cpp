@@ -653,39 +653,28 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"grey 118 kept", {kNone, kWhite}, RGB(118, 118, 118), false, {RGB(118, 118, 118), kWhite}},
         {"grey 119 gives way", {kNone, kWhite}, RGB(119, 119, 119), false, {kBlack, kWhite}},
     };
+    // Each case twice: set under the case before's desktop and shown anew as the desktop
+    // switches (its theme, or high contrast going on or off), then set under the new desktop.
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        fake_->desktopText = c.desktopText;
-        fake_->highContrast = c.highContrast;
-        for (const int gadget : {kField, kList, kEditor}) {
-            SetGadgetColour(gadget, ColourType::Text, c.set.text);
-            SetGadgetColour(gadget, ColourType::Background, c.set.background);
-            EXPECT_EQ(fake_->colours[Native(gadget)], c.shown) << "gadget " << gadget;
+        for (const bool switching : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (switching ? ", by a switch" : ", set"));
+            for (const int gadget : {kField, kList, kEditor}) {
+                SetGadgetColour(gadget, ColourType::Text, c.set.text);
+                SetGadgetColour(gadget, ColourType::Background, c.set.background);
+            }
+            fake_->desktopText = c.desktopText;
+            fake_->highContrast = c.highContrast;
+            if (switching) {
+                Running().DesktopColoursChanged();
+            }
+            for (const int gadget : {kField, kList, kEditor}) {
+                EXPECT_EQ(fake_->colours[Native(gadget)], c.shown) << "gadget " << gadget;
+            }
         }
     }
+    // Gadgets that take no colours are given none, neither when set nor by a switch.
     SetGadgetColour(kButton, ColourType::Background, kPale);
-    EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
-}
-
-// A switch of theme, or high contrast going on or off, gives every gadget that takes colours
-// what it is to show under the desktop's new colours, and the others nothing.
-TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
-    SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
-    const struct {
-        Colour desktopText;
-        bool highContrast;
-        GadgetColours shown;
-    } steps[] = {
-        {RGB(0, 0, 128), false, {RGB(0, 0, 128), RGB(255, 255, 230)}},
-        {RGB(0, 0, 128), true, {kDefaultColour, kDefaultColour}},
-        {RGB(238, 238, 236), false, {RGB(0, 0, 0), RGB(255, 255, 230)}},
-    };
-    for (const auto& step : steps) {
-        fake_->desktopText = step.desktopText;
-        fake_->highContrast = step.highContrast;
-        Running().DesktopColoursChanged();
-        EXPECT_EQ(fake_->colours[Native(kField)], step.shown);
-    }
+    Running().DesktopColoursChanged();
     EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
 }
 
