@@ -208,11 +208,8 @@ void RandomUser::TypeIntoField() {
         test::PressKey(test::Key::End);
     }
     // A long text arrives in one input, as a paste does.
-    if (text.bytes.size() >= static_cast<std::size_t>(kLongTextLength)) {
-        test::PasteText(text.characters);
-    } else {
-        test::TypeText(text.characters);
-    }
+    const bool isLong = text.bytes.size() >= static_cast<std::size_t>(kLongTextLength);
+    (isLong ? test::PasteText : test::TypeText)(text.characters);
     RunPendingTurns();
 
     auto known = model_.fields.find(field);

@@ -10,10 +10,6 @@ using test::Key;
 using Type = GadgetEventType;
 using GadgetEventTest = EventFormTest;
 
-test::Point Offset(test::Point point, int dx) {
-    return {point.x + dx, point.y};
-}
-
 TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
     Activate();
     test::ClickTab(kPanel, 1);
@@ -72,13 +68,17 @@ TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
 
 TEST_F(GadgetEventTest, ListMouseSequences) {
     const int drag = test::DragDistance();
-    const auto item = [](int index) { return test::ItemCentre(kList, index); };
+    // The centre of item `index`, `dx` to the right of it.
+    const auto item = [](int index, int dx = 0) {
+        const test::Point centre = test::ItemCentre(kList, index);
+        return test::Point{centre.x + dx, centre.y};
+    };
     const auto click = [&](int index) { test::ClickAt(kList, item(index)); };
-    // Pressed on item `index`, then moved `dx` to the right, then released there.
+    // Pressed on item `index`, then moved `dx` to the right and released there.
     const auto pressMoveRelease = [&](int index, int dx, test::Modifiers modifiers) {
         test::PressOnList(kList, item(index), modifiers);
-        test::MoveOnList(kList, Offset(item(index), dx));
-        test::ReleaseOnList(kList, Offset(item(index), dx));
+        test::MoveOnList(kList, item(index, dx));
+        test::ReleaseOnList(kList, item(index, dx));
     };
     struct Case {
         const char* name;
@@ -97,9 +97,9 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
         {"drag beyond the distance",
          [&] {
              test::PressOnList(kList, item(0));
-             test::MoveOnList(kList, Offset(item(0), drag + 1));
-             test::MoveOnList(kList, Offset(item(0), drag + 5));
-             test::ReleaseOnList(kList, Offset(item(0), drag + 5));
+             test::MoveOnList(kList, item(0, drag + 1));
+             test::MoveOnList(kList, item(0, drag + 5));
+             test::ReleaseOnList(kList, item(0, drag + 5));
          },
          {change, GadgetEvent(kList, Type::DragStart)},
          0},
