@@ -1,8 +1,7 @@
 #pragma once
 
-// Reading the events back, for the core's suite too (with window 0 as the form's). A form with
-// every gadget kind, built through the toolkit's own calls, for tests that drive
-// it with real input and read the events it yields.
+// Reading the events back, for the core's suite too, and a form with every gadget kind, built
+// through the toolkit's own calls, for tests that drive it with real input.
 //
 // Window 0: panel 1 with page "Eins" (text field 2, read-only field 3, list 4 with "a", "b",
 // "c", check box 5, button 6) and page "Zwei" (text field 7, list 8), then editor 9 and
