@@ -1,7 +1,7 @@
 // The two questions: deleting a list item by double-click or by Delete and quitting by a close
 // request, each answered through the real message box as a user would.
 
-#include <ostream>
+#include <tuple>
 
 #include "tests/app/main_form_fixture.h"
 
@@ -11,70 +11,51 @@ namespace {
 using test::kNo;
 using test::kYes;
 
-struct DeleteCase {
-    const char* name;
-    int list;
-    int addButton;
-    const char* answer;  // the caption of the button the user presses
-    std::vector<std::string> remaining;
-    bool byKey = false;  // Delete on the item in place of a double-click
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const DeleteCase& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
-class DeleteTest : public MainFormTest, public ::testing::WithParamInterface<DeleteCase> {};
+// Which list, whether the user answers yes, and whether Delete on the item asks in place of a
+// double-click.
+class DeleteTest : public MainFormTest,
+                   public ::testing::WithParamInterface<std::tuple<EntryPair, bool, bool>> {};
 
 TEST_P(DeleteTest, DoubleClickOrDeleteAsksAndOnlyYesRemovesThatItem) {
-    const DeleteCase& param = GetParam();
-    const int field =
-        param.list == GadgetId::Methods ? GadgetId::MethodEntry : GadgetId::AttributeEntry;
+    const auto& [pair, yes, byKey] = GetParam();
     ShowPage(Page::Klasse);
     for (const char* entry : {"A", "B", "C"}) {
-        TypeInto(field, entry);
-        ClickButton(param.addButton);
+        TypeInto(pair.field, entry);
+        ClickButton(pair.button);
     }
     // Another item selected first: the question must be about the double-clicked one.
-    ClickInto(param.list);
-    ASSERT_EQ(tk::ReadGadgetState(param.list), 0);
+    ClickInto(pair.list);
+    ASSERT_EQ(tk::ReadGadgetState(pair.list), 0);
     const std::string editorBefore = tk::ReadGadgetText(GadgetId::Output);
 
-    if (param.byKey) {
-        test::ClickAt(param.list, test::ItemCentre(param.list, 1));
+    if (byKey) {
+        test::ClickAt(pair.list, test::ItemCentre(pair.list, 1));
         RunPendingTurns();
         test::PressKey(test::Key::Delete);
     } else {
-        DoubleClickItem(param.list, 1);
+        DoubleClickItem(pair.list, 1);
     }
-    const test::BoxAnswer answer(param.answer);
+    const test::BoxAnswer answer(yes ? kYes : kNo);
     RunPendingTurns();
 
     EXPECT_TRUE(answer.Answered()) << answer.Problem();
     EXPECT_EQ(answer.Title(), test::kQuestionTitle);
     EXPECT_EQ(answer.Text(), test::kDeleteQuestion);
-    EXPECT_EQ(Items(param.list), param.remaining);
+    EXPECT_EQ(Items(pair.list),
+              (yes ? std::vector<std::string>{"A", "C"} : std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(tk::GadgetItemCount(pair.otherList), 0);
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), editorBefore);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BothListsBothAnswers, DeleteTest,
-    ::testing::Values(
-        DeleteCase{"MethodsYes", GadgetId::Methods, GadgetId::AddMethod, kYes, {"A", "C"}},
-        DeleteCase{"MethodsNo", GadgetId::Methods, GadgetId::AddMethod, kNo, {"A", "B", "C"}},
-        DeleteCase{"AttributesYes", GadgetId::Attributes, GadgetId::AddAttribute, kYes, {"A", "C"}},
-        DeleteCase{
-            "AttributesNo", GadgetId::Attributes, GadgetId::AddAttribute, kNo, {"A", "B", "C"}},
-        DeleteCase{
-            "MethodsByKeyYes", GadgetId::Methods, GadgetId::AddMethod, kYes, {"A", "C"}, true},
-        DeleteCase{"AttributesByKeyNo",
-                   GadgetId::Attributes,
-                   GadgetId::AddAttribute,
-                   kNo,
-                   {"A", "B", "C"},
-                   true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(BothListsBothAnswers, DeleteTest,
+                         ::testing::Combine(::testing::Values(kMethodPair, kAttributePair),
+                                            ::testing::Bool(), ::testing::Bool()),
+                         // In parentheses: the macro would split the binding at its commas.
+                         ([](const auto& info) {
+                             const auto& [pair, yes, byKey] = info.param;
+                             return std::string(pair.name) + (byKey ? "ByKey" : "") +
+                                    (yes ? "Yes" : "No");
+                         }));
 
 TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     ShowPage(Page::Klasse);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,26 @@ inline std::vector<std::string> Snapshot() {
     }
     return texts;
 }
+
+// An entry field with its list and "+" button; the other list must stay as it is.
+struct EntryPair {
+    const char* name;
+    int field;
+    int list;
+    int button;
+    int otherList;
+};
+
+// Names the pair in test listings instead of dumping its bytes.
+inline void PrintTo(const EntryPair& pair, std::ostream* out) {
+    *out << pair.name;
+}
+
+inline constexpr EntryPair kMethodPair{"methods", GadgetId::MethodEntry, GadgetId::Methods,
+                                       GadgetId::AddMethod, GadgetId::Attributes};
+inline constexpr EntryPair kAttributePair{"attributes", GadgetId::AttributeEntry,
+                                          GadgetId::Attributes, GadgetId::AddAttribute,
+                                          GadgetId::Methods};
 
 class MainFormTest : public ::testing::Test {
 protected:

@@ -48,12 +48,15 @@ TEST_F(RegenerateTest, RoadOfOneRequest) {
     EXPECT_EQ(output.find('\n'), std::string::npos);
 }
 
+// Nothing is generated before the panel's first event.
 TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
     TypeInto(GadgetId::ClassName, "Konto");
     TypeInto(GadgetId::StructureName, "");
     TypeInto(GadgetId::ConstructorHead, "New_Konto(start.l)");
     TypeInto(GadgetId::MethodTableLabel, " Tabelle ");
     ClickInto(GadgetId::CreateTestObject);
+    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
     ShowPage(Page::Klasse);
     TypeInto(GadgetId::MethodEntry, "Get.str(a)");
     ClickButton(GadgetId::AddMethod);
@@ -71,13 +74,6 @@ TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
     expected.attributes = {"ID.l"};
     expected.createTestObject = true;
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), GenerateSource(expected));
-}
-
-TEST_F(RegenerateTest, NothingIsGeneratedBeforeThePanelsFirstEvent) {
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
-    TypeInto(GadgetId::ClassName, "Konto");
-    ClickInto(GadgetId::CreateTestObject);
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
 }
 
 void ArrowOnTabRow(test::Key key, int times) {
@@ -98,19 +94,6 @@ void PrintTo(const TabAction& testCase, std::ostream* out) {
     *out << testCase.name;
 }
 
-void ClickAnotherTab() {
-    test::ClickPage(Page::Output);
-}
-void ClickTheShownTab() {
-    test::ClickPage(Page::Allgemein);
-}
-void ArrowRightTwice() {
-    ArrowOnTabRow(test::Key::Right, 2);
-}
-void ArrowLeftAtFirstTab() {
-    ArrowOnTabRow(test::Key::Left, 1);
-}
-
 class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
 
 TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
@@ -122,13 +105,14 @@ TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(MouseAndKeys, PanelEventTest,
-                         ::testing::Values(TabAction{"ClickOnAnotherTab", ClickAnotherTab, 2},
-                                           TabAction{"ClickOnTheShownTab", ClickTheShownTab, 1},
-                                           TabAction{"ArrowRightTwice", ArrowRightTwice, 2},
-                                           TabAction{"ArrowLeftAtTheFirstTab", ArrowLeftAtFirstTab,
-                                                     0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    MouseAndKeys, PanelEventTest,
+    ::testing::Values(TabAction{"ClickOnAnotherTab", [] { test::ClickPage(Page::Output); }, 2},
+                      TabAction{"ClickOnTheShownTab", [] { test::ClickPage(Page::Allgemein); }, 1},
+                      TabAction{"ArrowRightTwice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
+                      TabAction{"ArrowLeftAtTheFirstTab", [] { ArrowOnTabRow(test::Key::Left, 1); },
+                                0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
     ShowPage(Page::Output);

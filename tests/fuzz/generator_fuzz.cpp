@@ -5,7 +5,6 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -36,14 +35,6 @@ struct ExpectedMethod {
     std::string parameterTail;
 };
 
-std::string TrimmedOfSpaces(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "";
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 ExpectedMethod ExpectedSplit(const std::string& entry) {
     ExpectedMethod expected;
 
@@ -68,7 +59,10 @@ ExpectedMethod ExpectedSplit(const std::string& entry) {
         field = next == std::string::npos ? entry.substr(open + 1)
                                           : entry.substr(open + 1, next - open - 1);
     }
-    expected.parameterTail = TrimmedOfSpaces(field) == ")" ? field : "," + field;
+    // Only spaces around a lone ")" leave the field as it is.
+    std::string bare = field;
+    std::erase(bare, ' ');
+    expected.parameterTail = bare == ")" ? field : "," + field;
     return expected;
 }
 
@@ -91,18 +85,15 @@ ClassDescription DescriptionFrom(FuzzedDataProvider& input) {
 }
 
 bool AnyTextHolds(const ClassDescription& description, char byte) {
-    std::vector<const std::string*> texts = {&description.constructorHead, &description.className,
-                                             &description.structureName,
-                                             &description.methodTableLabel};
+    std::string all = description.constructorHead + description.className +
+                      description.structureName + description.methodTableLabel;
     for (const auto& entry : description.methods) {
-        texts.push_back(&entry);
+        all += entry;
     }
     for (const auto& entry : description.attributes) {
-        texts.push_back(&entry);
+        all += entry;
     }
-    return std::any_of(texts.begin(), texts.end(), [byte](const std::string* text) {
-        return text->find(byte) != std::string::npos;
-    });
+    return all.find(byte) != std::string::npos;
 }
 
 // The text split at its carriage returns; every line, the last included, ends with one.

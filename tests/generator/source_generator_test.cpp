@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <fstream>
 #include <iterator>
+#include <numeric>
+#include <ranges>
 #include <string>
 #include <vector>
 
@@ -29,12 +31,10 @@ std::string WithLineFeeds(std::string text) {
 // The text up to its last carriage return, split there.
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find('\r'); end != std::string::npos;
-         end = text.find('\r', start)) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
+    for (const auto line : std::views::split(text, '\r')) {
+        lines.emplace_back(line.begin(), line.end());
     }
+    lines.pop_back();
     return lines;
 }
 
@@ -160,21 +160,19 @@ TEST(GenerateSource, LineCountsAndWholeLines) {
 }
 
 TEST(GenerateSource, CarriesEveryByteValueThrough) {
-    std::string everyByte;
-    for (int value = 0; value < 256; ++value) {
-        everyByte += static_cast<char>(value);
-    }
+    std::string everyByte(256, '\0');
+    std::iota(everyByte.begin(), everyByte.end(), '\0');
     ClassDescription description = Sample({"\xC4rger.\xF6(x\xFF)"}, {everyByte});
     description.className = everyByte;
 
     const std::string text = GenerateSource(description);
-    EXPECT_NE(text.find("; Class " + everyByte + "       build with Quillmoor\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("\rInterface " + everyByte + "\r"), std::string::npos);
-    EXPECT_NE(text.find("\r   " + everyByte + "\rEndStructure\r"), std::string::npos);
-    EXPECT_NE(text.find("\rProcedure.\xF6 \xC4rger(*This.TestStruktur,x\xFF)\r"),
-              std::string::npos);
-    EXPECT_NE(text.find("\r      Data.i @\xC4rger()\r"), std::string::npos);
+    const std::string lines[] = {
+        "; Class " + everyByte + "       build with Quillmoor\r", "\rInterface " + everyByte + "\r",
+        "\r   " + everyByte + "\rEndStructure\r",
+        "\rProcedure.\xF6 \xC4rger(*This.TestStruktur,x\xFF)\r", "\r      Data.i @\xC4rger()\r"};
+    for (const std::string& line : lines) {
+        EXPECT_NE(text.find(line), std::string::npos) << testing::PrintToString(line.substr(0, 12));
+    }
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "tests/random_user/random_user.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/event_loop.h"
@@ -31,20 +35,10 @@ using test::Items;
 using test::kNo;
 using test::kYes;
 
-// A text short enough for a message, and its length; bytes beyond ASCII as \xNN.
+// A text short enough for a message, and its length; bytes beyond ASCII escaped.
 std::string Shown(const std::string& text) {
     constexpr std::size_t kShownLength = 40;
-    std::string shown = "\"";
-    for (const char byte : text.substr(0, kShownLength)) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x20 && value < 0x7F) {
-            shown += byte;
-        } else {
-            constexpr std::string_view kDigits = "0123456789ABCDEF";
-            shown += {'\\', 'x', kDigits[value / 16], kDigits[value % 16]};
-        }
-    }
-    shown += "\"";
+    std::string shown = ::testing::PrintToString(text.substr(0, kShownLength));
     if (text.size() > kShownLength) {
         shown += "... (" + std::to_string(text.size()) + " bytes)";
     }
@@ -59,9 +53,104 @@ std::string Shown(const std::vector<std::string>& items) {
     return shown + "]";
 }
 
+std::size_t Index(std::mt19937& random, std::size_t size) {
+    return std::uniform_int_distribution<std::size_t>(0, size - 1)(random);
+}
+
 template <typename Container>
 const auto& Pick(std::mt19937& random, const Container& container) {
-    return container[std::uniform_int_distribution<std::size_t>(0, container.size() - 1)(random)];
+    return container[Index(random, container.size())];
+}
+
+enum class TextKind { Ascii, SpacesOnly, Windows1252Letters, OutsideWindows1252, Mixed };
+
+// Letters and signs beyond ASCII that Windows-1252 holds, each beside its byte, many of them at
+// places where Latin-1 has control codes: the first and the last of those places among them.
+constexpr std::u32string_view kWindows1252Letters =
+    U"\u00E4\u00F6\u00FC\u00DF\u00C4\u00D6\u00DC"
+    U"\u00E9\u20AC\u0152\u0153\u0160\u2026\u201C"
+    U"\u0178";
+constexpr std::string_view kWindows1252Bytes =
+    "\xE4\xF6\xFC\xDF\xC4\xD6\xDC\xE9\x80\x8C\x9C\x8A"
+    "\x85\x93\x9F";
+static_assert(kWindows1252Letters.size() == kWindows1252Bytes.size());
+
+// Cyrillic, CJK, a symbol, a combining accent, a letter just past Latin-1, and an emoji
+// beyond the 16-bit range.
+constexpr std::u32string_view kOutsideWindows1252 = U"\u0416\u4E2D\u2603\u0301\u0100\U0001F600";
+
+// Method entries are made of these more than of anything else.
+constexpr std::string_view kEntrySigns = "().,ls ";
+
+void Append(TypedText& text, char32_t codePoint, char byte) {
+    text.characters.push_back(codePoint);
+    text.bytes.push_back(byte);
+}
+
+void AppendOneOf(std::mt19937& random, TextKind kind, TypedText& text) {
+    switch (kind) {
+        case TextKind::Ascii: {
+            const char ascii =
+                std::uniform_int_distribution<int>(0, 2)(random) == 0
+                    ? Pick(random, kEntrySigns)
+                    : static_cast<char>(std::uniform_int_distribution<int>(0x20, 0x7E)(random));
+            Append(text, static_cast<char32_t>(ascii), ascii);
+            break;
+        }
+        case TextKind::SpacesOnly:
+            Append(text, U' ', ' ');
+            break;
+        case TextKind::Windows1252Letters: {
+            const std::size_t letter = Index(random, kWindows1252Letters.size());
+            Append(text, kWindows1252Letters[letter], kWindows1252Bytes[letter]);
+            break;
+        }
+        case TextKind::OutsideWindows1252:
+            Append(text, Pick(random, kOutsideWindows1252), '?');
+            break;
+        case TextKind::Mixed: {
+            constexpr std::array<TextKind, 4> kKinds = {TextKind::Ascii, TextKind::SpacesOnly,
+                                                        TextKind::Windows1252Letters,
+                                                        TextKind::OutsideWindows1252};
+            AppendOneOf(random, Pick(random, kKinds), text);
+            break;
+        }
+    }
+}
+
+// A short text of the kind, 1 to 12 characters, never empty.
+TypedText RandomText(std::mt19937& random, TextKind kind) {
+    TypedText text;
+    const int length = std::uniform_int_distribution<int>(1, 12)(random);
+    for (int index = 0; index < length; ++index) {
+        AppendOneOf(random, kind, text);
+    }
+    return text;
+}
+
+// A text of exactly `length` characters, all of them in Windows-1252.
+TypedText LongText(std::mt19937& random, int length) {
+    TypedText text;
+    for (int index = 0; index < length; ++index) {
+        AppendOneOf(random, index % 16 == 0 ? TextKind::Windows1252Letters : TextKind::Ascii, text);
+    }
+    return text;
+}
+
+// The page that holds the gadget; the panel itself counts as on every page.
+Page PageOf(int gadget) {
+    if (gadget >= GadgetId::Methods && gadget <= GadgetId::AddAttribute) {
+        return Page::Klasse;
+    }
+    return gadget == GadgetId::Output ? Page::Output : Page::Allgemein;
+}
+
+bool IsCaption(int gadget) {
+    constexpr int kCaptions[] = {
+        GadgetId::ClassNameCaption,       GadgetId::StructureNameCaption,
+        GadgetId::ConstructorHeadCaption, GadgetId::MethodTableLabelCaption,
+        GadgetId::MethodsCaption,         GadgetId::AttributesCaption};
+    return std::ranges::count(kCaptions, gadget) > 0;
 }
 
 bool Chance(std::mt19937& random, double probability) {
@@ -75,34 +164,13 @@ RandomUser::RandomUser(std::uint32_t seed, int plannedActions)
 
 std::string RandomUser::Act() {
     problem_.clear();
-    enum Action { Typing, Return, Plus, Tab, Arrows, CheckBox, DoubleClick, Close };
-    std::discrete_distribution<int> actions({30, 15, 12, 12, 8, 5, 12, 3});
-    switch (actions(random_)) {
-        case Typing:
-            TypeIntoField();
-            break;
-        case Return:
-            PressReturn();
-            break;
-        case Plus:
-            ClickPlus();
-            break;
-        case Tab:
-            ClickTab();
-            break;
-        case Arrows:
-            PressArrowKeys();
-            break;
-        case CheckBox:
-            ClickCheckBox();
-            break;
-        case DoubleClick:
-            DoubleClickList();
-            break;
-        default:
-            RequestClose();
-            break;
-    }
+    // The actions with their weights, in the order the seeds were chosen for.
+    static constexpr std::array<void (RandomUser::*)(), 8> kActions = {
+        &RandomUser::TypeIntoField,   &RandomUser::PressReturn,    &RandomUser::ClickPlus,
+        &RandomUser::ClickTab,        &RandomUser::PressArrowKeys, &RandomUser::ClickCheckBox,
+        &RandomUser::DoubleClickList, &RandomUser::RequestClose};
+    std::discrete_distribution<std::size_t> weights({30, 15, 12, 12, 8, 5, 12, 3});
+    (this->*kActions[weights(random_)])();
     ++actionsDone_;
     CheckForm();
     return problem_;
@@ -140,11 +208,8 @@ void RandomUser::TypeIntoField() {
         test::PressKey(test::Key::End);
     }
     // A long text arrives in one input, as a paste does.
-    if (text.bytes.size() >= static_cast<std::size_t>(kLongTextLength)) {
-        test::PasteText(text.characters);
-    } else {
-        test::TypeText(text.characters);
-    }
+    const bool isLong = text.bytes.size() >= static_cast<std::size_t>(kLongTextLength);
+    (isLong ? test::PasteText : test::TypeText)(text.characters);
     RunPendingTurns();
 
     auto known = model_.fields.find(field);
@@ -164,14 +229,10 @@ TypedText RandomUser::ChooseText(int field) {
     if (Chance(random_, 0.08)) {
         return {};
     }
-    constexpr std::array<TextKind, 8> kKinds = {TextKind::Ascii,
-                                                TextKind::Ascii,
-                                                TextKind::Ascii,
-                                                TextKind::SpacesOnly,
-                                                TextKind::Windows1252Letters,
-                                                TextKind::Windows1252Letters,
-                                                TextKind::OutsideWindows1252,
-                                                TextKind::Mixed};
+    using enum TextKind;
+    constexpr std::array<TextKind, 8> kKinds = {
+        Ascii, Ascii, Ascii, SpacesOnly, Windows1252Letters, Windows1252Letters, OutsideWindows1252,
+        Mixed};
     return RandomText(random_, Pick(random_, kKinds));
 }
 
@@ -203,10 +264,9 @@ void RandomUser::PressReturn() {
     test::PressKey(press.key, press.modifiers);
     RunPendingTurns();
 
-    if (press.isTheShortcut && gadget == GadgetId::MethodEntry) {
-        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
-    } else if (press.isTheShortcut && gadget == GadgetId::AttributeEntry) {
-        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
+    if (press.isTheShortcut &&
+        (gadget == GadgetId::MethodEntry || gadget == GadgetId::AttributeEntry)) {
+        AddFromField(gadget);
     }
 }
 
@@ -217,11 +277,7 @@ void RandomUser::ClickPlus() {
     ShowPage(Page::Klasse);
     test::Click(button);
     RunPendingTurns();
-    if (methods) {
-        AddFromField(GadgetId::MethodEntry, GadgetId::Methods);
-    } else {
-        AddFromField(GadgetId::AttributeEntry, GadgetId::Attributes);
-    }
+    AddFromField(methods ? GadgetId::MethodEntry : GadgetId::AttributeEntry);
 }
 
 void RandomUser::ClickTab() {
@@ -328,16 +384,12 @@ void RandomUser::GiveFocus(int gadget) {
     if (!test::IsWindowActive(app::kMainWindow) && !test::ActivateWindow(app::kMainWindow)) {
         Fail("the window cannot be made active");
     }
-    switch (gadget) {
-        case GadgetId::Panel:
-        case GadgetId::CreateTestObject:
-        case GadgetId::AddMethod:
-        case GadgetId::AddAttribute:
-            tk::FocusGadget(gadget);
-            break;
-        default:
-            test::Click(gadget);
-            break;
+    constexpr int kByTab[] = {GadgetId::Panel, GadgetId::CreateTestObject, GadgetId::AddMethod,
+                              GadgetId::AddAttribute};
+    if (std::ranges::count(kByTab, gadget) > 0) {
+        tk::FocusGadget(gadget);
+    } else {
+        test::Click(gadget);
     }
     RunPendingTurns();
     if (tk::FocusedGadget() != gadget) {
@@ -346,13 +398,12 @@ void RandomUser::GiveFocus(int gadget) {
     }
 }
 
-void RandomUser::AddFromField(int field, int list) {
+void RandomUser::AddFromField(int field) {
     std::string& text = model_.fields.at(field);
-    if (text.empty()) {
-        return;
+    if (!text.empty()) {
+        (field == GadgetId::MethodEntry ? model_.methods : model_.attributes).push_back(text);
+        text.clear();
     }
-    (list == GadgetId::Methods ? model_.methods : model_.attributes).push_back(text);
-    text.clear();
 }
 
 void RandomUser::RunPendingTurns() {
@@ -395,12 +446,12 @@ void RandomUser::RunTurns() {
 }
 
 void RandomUser::CheckForm() {
-    if (const auto methods = Items(GadgetId::Methods); methods != model_.methods) {
-        Fail("the methods list holds " + Shown(methods) + ", expected " + Shown(model_.methods));
-    }
-    if (const auto attributes = Items(GadgetId::Attributes); attributes != model_.attributes) {
-        Fail("the attributes list holds " + Shown(attributes) + ", expected " +
-             Shown(model_.attributes));
+    for (const auto& [list, expected] : {std::pair{GadgetId::Methods, &model_.methods},
+                                         {GadgetId::Attributes, &model_.attributes}}) {
+        if (const auto items = Items(list); items != *expected) {
+            Fail("list " + std::to_string(list) + " holds " + Shown(items) + ", expected " +
+                 Shown(*expected));
+        }
     }
     for (const auto& [gadget, expected] : model_.fields) {
         if (const std::string text = tk::ReadGadgetText(gadget); text != expected) {

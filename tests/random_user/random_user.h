@@ -6,13 +6,59 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "tests/random_user/form_model.h"
-#include "tests/random_user/typed_text.h"
+#include "app/gadget_ids.h"
+#include "generator/class_description.h"
+#include "tests/support/main_form_driver.h"
 
 namespace quillmoor::random_user {
+
+using test::Page;
+
+// A random text the user types, with the Windows-1252 bytes that the form must read back from it;
+// characters without a Windows-1252 form read back as one "?" each.
+struct TypedText {
+    std::u32string characters;
+    std::string bytes;
+};
+
+// What the random user believes the form holds, kept by itself from the actions it made and
+// the rules of the form, never read back from the widgets. The widgets are checked against it.
+struct FormModel {
+    // Every text field by its gadget number, captions included, as Windows-1252 bytes; at first
+    // as the form opens.
+    std::map<int, std::string> fields = {{app::ClassNameCaption, "Klassen-Name"},
+                                         {app::ClassName, "TestKlasse"},
+                                         {app::StructureNameCaption, "Struktur-Name"},
+                                         {app::StructureName, "TestStruktur"},
+                                         {app::ConstructorHeadCaption, "Create Befehl"},
+                                         {app::ConstructorHead, "New_TestKlasse()"},
+                                         {app::MethodTableLabelCaption, "VTABLE Name"},
+                                         {app::MethodTableLabel, "Test_Methoden"},
+                                         {app::MethodsCaption, "Methoden"},
+                                         {app::AttributesCaption, "Attribute"},
+                                         {app::MethodEntry, "Test.l(a,b)"},
+                                         {app::AttributeEntry, "ID.l"}};
+    bool createTestObject = false;
+    std::vector<std::string> methods;
+    std::vector<std::string> attributes;
+    Page page = Page::Allgemein;
+
+    // What a regeneration must generate from.
+    ClassDescription Description() const {
+        return {fields.at(app::ConstructorHead),
+                fields.at(app::ClassName),
+                fields.at(app::StructureName),
+                fields.at(app::MethodTableLabel),
+                methods,
+                attributes,
+                createTestObject};
+    }
+};
 
 class RandomUser {
 public:
@@ -43,7 +89,8 @@ private:
     void ShowPage(Page page);
     void GiveFocus(int gadget);
     TypedText ChooseText(int field);
-    void AddFromField(int field, int list);
+    // Adds the entry field's text to its list, as "+" or Return there does.
+    void AddFromField(int field);
     // Runs loop turns until nothing is pending; a question that comes meanwhile is a failure.
     void RunPendingTurns();
     // The same for an action that may ask: its caller has armed the answer.
@@ -53,7 +100,7 @@ private:
     void Note(const std::string& action);
 
     std::mt19937 random_;
-    FormModel model_ = FormModel::Initial();
+    FormModel model_;
     int plannedActions_;
     int actionsDone_ = 0;
     int longTextsTyped_ = 0;

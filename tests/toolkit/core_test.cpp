@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/toolkit/event_form_fixture.h"
 #include "tests/toolkit/fake_platform.h"
 #include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
@@ -40,16 +41,6 @@ using Type = GadgetEventType;
 
 constexpr int kWindow = 0;
 constexpr int kNothing = 99;  // a number that names nothing
-
-std::vector<Event> Drain() {
-    std::vector<Event> events;
-    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-    }
-    EXPECT_EQ(EventWindow(), -1);
-    EXPECT_EQ(EventSubtype(), Type::None);
-    return events;
-}
 
 // What every getter answers for a number that names nothing, and outside the toolkit's
 // lifetime; the setters on it must not reach a platform.
@@ -160,21 +151,13 @@ protected:
     void TearDown() override { EndToolkit(); }
 
     static Handle Create(int gadget, GadgetKind kind) {
-        switch (kind) {
-            case GadgetKind::Panel:
-                return CreatePanelGadget(gadget, 0, 0, 10, 10);
-            case GadgetKind::Text:
-                return CreateTextGadget(gadget, 0, 0, 10, 10, "", TextFieldFlags::Editable);
-            case GadgetKind::Check:
-                return CreateCheckGadget(gadget, 0, 0, 10, 10, "");
-            case GadgetKind::List:
-                return CreateListGadget(gadget, 0, 0, 10, 10);
-            case GadgetKind::Button:
-                return CreateButtonGadget(gadget, 0, 0, 10, 10, "");
-            case GadgetKind::Editor:
-                return CreateEditorGadget(gadget, 0, 0, 10, 10);
-        }
-        return 0;
+        using enum GadgetKind;
+        return kind == Panel  ? CreatePanelGadget(gadget, 0, 0, 10, 10)
+               : kind == Text ? CreateTextGadget(gadget, 0, 0, 10, 10, "", TextFieldFlags::Editable)
+               : kind == Check  ? CreateCheckGadget(gadget, 0, 0, 10, 10, "")
+               : kind == List   ? CreateListGadget(gadget, 0, 0, 10, 10)
+               : kind == Button ? CreateButtonGadget(gadget, 0, 0, 10, 10, "")
+                                : CreateEditorGadget(gadget, 0, 0, 10, 10);
     }
     static Core& Running() { return *RunningCore(); }
     static NativeId Native(int gadget) { return Running().GadgetNative(gadget); }
@@ -188,12 +171,6 @@ protected:
         Running().KeyPressed(Native(kPanel), kKeyTab);
         return FocusedGadget();
     }
-
-    static Event Gadget(int gadget, Type type) {
-        return {EventKind::Gadget, gadget, type, kWindow};
-    }
-    static Event Menu(int number) { return {EventKind::Menu, number, Type::None, kWindow}; }
-    static Event Close() { return {EventKind::Close, 0, Type::None, kWindow}; }
 
     FakePlatform* fake_ = nullptr;
 };
@@ -230,6 +207,9 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
         {"a width of 32768", window(1, kMaxSide + 1, 10), false},
         {"a height of 32768", window(1, 10, kMaxSide + 1), false},
         {"a width of 0", window(1, 0, 10), false},
+        {"a height of 0", window(1, 10, 0), false},
+        {"both sides 1", window(1, 1, 1), true},
+        {"a font of size 1", [] { return LoadNumberedFont(1, "Courier", 1); }, true},
         {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
     };
     for (const Case& c : cases) {
@@ -261,13 +241,6 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
 }
 
 TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
-    InsertGadgetItem(kList, -1, "x");
-    InsertGadgetItem(kList, 0, "y");
-    InsertGadgetItem(kList, 5, "never");
-    EXPECT_EQ(ReadGadgetItemText(kList, 0), "y");
-    EXPECT_EQ(GadgetItemCount(kList), 2);
-    EXPECT_EQ(ReadGadgetItemText(kList, 2), "");
-
     const NativeId panel = Native(kPanel);
     Create(kPanel, GadgetKind::Button);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{panel});
@@ -314,7 +287,7 @@ TEST_F(CoreTest, NewGadgetsGoIntoTheCurrentContainer) {
 TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
     EXPECT_EQ(EventWindow(), -1);
     ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
-    const Event otherClose = {EventKind::Close, 0, Type::None, 1};
+    const Event otherClose = CloseEvent(1);
     const auto close = [](int window) { Running().CloseRequested(WindowNative(window)); };
     const auto click = [] { Running().Clicked(Native(kButton)); };
     const auto press = [] { Running().KeyPressed(Native(kField), kKeyReturn); };
@@ -324,16 +297,17 @@ TEST_F(CoreTest, WindowEventsMergeAndFollowTheirInputsEvents) {
         std::function<void()> act;
         std::vector<Event> expected;
     } cases[] = {
-        {"two closes", [&] { input(), close(0), input(), close(0); }, {Close()}},
+        {"two closes", [&] { input(), close(0), input(), close(0); }, {CloseEvent()}},
         {"another window's between",
          [&] { input(), close(0), close(1), close(0); },
-         {Close(), otherClose, Close()}},
+         {CloseEvent(), otherClose, CloseEvent()}},
         {"close, click, key, then the next input's click",
          [&] { input(), close(0), click(), press(), input(), click(); },
-         {Gadget(kButton, Type::Change), Menu(12), Close(), Gadget(kButton, Type::Change)}},
+         {GadgetEvent(kButton, Type::Change), MenuEvent(12), CloseEvent(),
+          GadgetEvent(kButton, Type::Change)}},
         {"close, then the next input's click",
          [&] { input(), close(0), input(), click(); },
-         {Close(), Gadget(kButton, Type::Change)}},
+         {CloseEvent(), GadgetEvent(kButton, Type::Change)}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -357,49 +331,39 @@ TEST_F(CoreTest, PendingEventsLeaveWithTheirGadgetOrWindow) {
     Running().CloseRequested(WindowNative());
     Create(kButton, GadgetKind::Check);
     ASSERT_NE(OpenFormWindow(1, 0, 0, 100, 100, "Zwei", kDialogWindowFlags), 0);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(kButton), Gadget(kField, Type::Change), Close()}));
-}
-
-TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
-    Running().InputArrived();
-    Running().Clicked(Native(kButton));
-    fake_->pendingInput = [this] {
-        Running().InputArrived();
-        Running().KeyPressed(Native(kButton), kKeyReturn);
-        Running().CloseRequested(WindowNative());
-    };
-    EXPECT_NE(Create(7, GadgetKind::Editor), 0);
-    EXPECT_EQ(Drain(), std::vector<Event>{Close()});
+    EXPECT_EQ(Drain(), (std::vector<Event>{MenuEvent(kButton), GadgetEvent(kField, Type::Change),
+                                           CloseEvent()}));
 }
 
 // The user's pending tab change is lost as an event, not as a change: the page shown follows.
-TEST_F(CoreTest, ATabChangePendingAtTheEditorsCreationShowsItsPage) {
+TEST_F(CoreTest, CreatingAnEditorDropsPendingInputEventsOnly) {
     const NativeId panel = Native(kPanel);
-    fake_->pendingInput = [panel] {
+    Running().InputArrived();
+    Running().Clicked(Native(kButton));
+    fake_->pendingInput = [this, panel] {
         Running().InputArrived();
+        Running().KeyPressed(Native(kButton), kKeyReturn);
+        Running().CloseRequested(WindowNative());
         Running().TabChanging(panel);
         Running().TabChanged(panel, 1);
     };
     EXPECT_NE(Create(7, GadgetKind::Editor), 0);
-    EXPECT_TRUE(Drain().empty());
+    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
     EXPECT_EQ(TabFromPanel(), kHiddenField);
 }
 
-TEST_F(CoreTest, ATabThePlatformRefusesLeavesTheOthersOnTheirPages) {
+// What the platform refuses is not kept: a tab leaves the others on their pages, and an item
+// is not read back.
+TEST_F(CoreTest, WhatThePlatformRefusesIsNotKept) {
     const NativeId panel = Native(kPanel);
+    InsertGadgetItem(kList, -1, "b");
     fake_->refuse = true;
     InsertGadgetItem(kPanel, 1, "refused");
+    InsertGadgetItem(kList, 0, "refused");
     fake_->refuse = false;
     Running().TabChanging(panel);
     Running().TabChanged(panel, 1);
     EXPECT_EQ(TabFromPanel(), kHiddenField);
-}
-
-TEST_F(CoreTest, AnItemTheListRefusesIsNotReadBack) {
-    InsertGadgetItem(kList, -1, "b");
-    fake_->refuse = true;
-    InsertGadgetItem(kList, 0, "refused");
-    fake_->refuse = false;
     InsertGadgetItem(kList, 0, "a");
     EXPECT_EQ(GadgetItemCount(kList), 2);
     EXPECT_EQ(ReadGadgetItemText(kList, 0), "a");
@@ -447,7 +411,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     BindShortcut(1, kKeyReturn, 42);
     Running().KeyPressed(WindowNative(), kKeyReturn);
     Running().KeyPressed(Native(kField), kKeyReturn | kModControl);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Menu(12), Menu(41)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{MenuEvent(12), MenuEvent(41)}));
 
     // Delete in a list with a selection asks as a double-click does; a binding comes first.
     fake_->states[Native(kList)] = 0;
@@ -457,7 +421,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     EXPECT_FALSE(Running().KeyPressed(Native(kField), kKeyDelete));
     BindShortcut(kWindow, kKeyDelete, 43);
     Running().KeyPressed(Native(kList), kKeyDelete);
-    EXPECT_EQ(Drain(), (std::vector<Event>{Gadget(kList, Type::DoubleClick), Menu(43)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kList, Type::DoubleClick), MenuEvent(43)}));
 }
 
 // A binding replaces the number a combination had, the focus keys' own included, and only
@@ -475,7 +439,7 @@ TEST_F(CoreTest, BindingAgainReplacesTheNumber) {
         SCOPED_TRACE(c.bound);
         BindShortcut(kWindow, c.key, c.bound);
         Running().KeyPressed(Native(kField), c.key);
-        EXPECT_EQ(Drain(), std::vector<Event>{Menu(c.posted)});
+        EXPECT_EQ(Drain(), std::vector<Event>{MenuEvent(c.posted)});
     }
     fake_->focused = Native(kField);
     Running().KeyPressed(Native(kField), kKeyTab | kModShift);
@@ -489,18 +453,12 @@ TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
         int to;
     };
     const std::int32_t back = kKeyTab | kModShift;
-    const Step steps[] = {
-        {-1, kKeyTab, kPanel},
-        {-1, back, kButton},
-        {kPanel, kKeyTab, kField},
-        {kList, kKeyTab, kEditor},
-        {kButton, kKeyTab, kPanel},
-        {kEditor, back, kList},
-        {kPanel, back, kButton},
-        // A hidden gadget that has the focus counts by its place.
-        {kHiddenField, kKeyTab, kEditor},
-        {kHiddenField, back, kList},
-    };
+    // The last two: a hidden gadget that has the focus counts by its place.
+    const Step steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
+                          {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
+                          {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+                          {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
+                          {kHiddenField, back, kList}};
     for (const Step& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
         fake_->focused = step.from < 0 ? 0 : Native(step.from);
@@ -535,8 +493,8 @@ TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
     const std::string first = std::to_string(Native(kPanel) + 1);
     const std::string second = std::to_string(Native(kHiddenField) - 1);
     EXPECT_EQ(fake_->pageCalls, (std::vector<std::string>{"-" + first, "+" + second}));
-    EXPECT_EQ(Drain(),
-              (std::vector<Event>{Gadget(kPanel, Type::Change), Gadget(kPanel, Type::TabClick)}));
+    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
+                                           GadgetEvent(kPanel, Type::TabClick)}));
 
     // A tab inserted ahead moves the selected tab's index, as the platform reports.
     fake_->echo = [](NativeId changed) {
@@ -548,62 +506,45 @@ TEST_F(CoreTest, ATabSwitchHidesShowsThenPosts) {
     EXPECT_EQ(fake_->pageCalls.size(), 3u);  // the new page hidden, nothing else
 }
 
+// The fake's drag distance is 4: a move of 4 either way is none, one of 5 is a drag.
 TEST_F(CoreTest, ListPressDragAndRelease) {
-    struct Case {
-        const char* name;
-        std::function<void(Core&, NativeId)> act;
-        std::vector<Event> expected;
+    Core& core = Running();
+    const NativeId list = Native(kList);
+    const auto press = [&](bool left = true, bool shiftOrControl = false) {
+        core.ListPressed(list, 10, 10, left, shiftOrControl);
     };
-    const Event change = Gadget(kList, Type::Change);
-    const std::vector<Case> cases = {
-        {"press and release",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListReleased(list, true);
-         },
-         {change}},
-        {"move within the drag distance",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListMoved(list, 14, 6);
-             core.ListReleased(list, true);
-         },
-         {change}},
-        {"drag beyond it",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListMoved(list, 10, 15);
-             core.ListMoved(list, 10, 25);
-             core.ListReleased(list, true);
-         },
-         {Gadget(kList, Type::DragStart)}},
+    const auto move = [&](int x, int y) { core.ListMoved(list, x, y); };
+    const auto release = [&](bool left = true) { core.ListReleased(list, left); };
+    const Event change = GadgetEvent(kList, Type::Change);
+    const Event drag = GadgetEvent(kList, Type::DragStart);
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<Event> expected;
+    } cases[] = {
+        {"press and release", [&] { press(), release(); }, {change}},
+        {"move within the drag distance", [&] { press(), move(14, 6), release(); }, {change}},
+        {"drag beyond it", [&] { press(), move(10, 15), move(10, 25), release(); }, {drag}},
+        {"drag beyond it to the left, then upwards",
+         [&] { press(), move(5, 10), release(), press(), move(10, 5), release(); },
+         {drag, drag}},
         {"a hover after the capture was lost",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, false);
-             core.ListCaptureLost(list);
-             core.ListMoved(list, 10, 25);
-             core.ListReleased(list, true);
-         },
+         [&] { press(), core.ListCaptureLost(list), move(10, 25), release(); },
          {}},
         {"press with Shift or Control, or another button",
-         [](Core& core, NativeId list) {
-             core.ListPressed(list, 10, 10, true, true);
-             core.ListReleased(list, true);
-             core.ListPressed(list, 10, 10, false, false);
-             core.ListReleased(list, false);
-         },
+         [&] { press(true, true), release(), press(false), release(false); },
          {}},
         {"selection change and double-click",
-         [](Core& core, NativeId list) {
+         [&] {
              core.SelectionChanged(list);
              core.ListDoubleClicked(list, true);
              core.ListDoubleClicked(list, false);
          },
-         {change, Gadget(kList, Type::DoubleClick)}},
+         {change, GadgetEvent(kList, Type::DoubleClick)}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        c.act(Running(), Native(kList));
+        c.act();
         EXPECT_EQ(Drain(), c.expected);
     }
 }
@@ -640,7 +581,7 @@ TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
     WriteGadgetText(kEditor, "c");
     SetGadgetAccessibleName(kList, "d");
     FocusGadget(kField);
-    EXPECT_EQ(Drain(), std::vector<Event>{Gadget(kField, Type::FocusIn)});
+    EXPECT_EQ(Drain(), std::vector<Event>{GadgetEvent(kField, Type::FocusIn)});
 }
 
 // The editor is handed its lines ended by a lone CR whatever the caller wrote, and what it
@@ -700,44 +641,33 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
          {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
         // Both sides of the readable level, and of the grey where black and white tie.
-        {"just readable", {kNone, kWhite}, kGrey118, false, {kGrey118, kWhite}},
-        {"just too faint", {kNone, kWhite}, kGrey119, false, {kBlack, kWhite}},
+        {"grey 118 kept", {kNone, kWhite}, kGrey118, false, {kGrey118, kWhite}},
+        {"grey 119 gives way", {kNone, kWhite}, kGrey119, false, {kBlack, kWhite}},
         {"white just wins", {kNone, kGrey117}, kGrey117, false, {kWhite, kGrey117}},
         {"black just wins", {kNone, kGrey118}, kGrey118, false, {kBlack, kGrey118}},
     };
+    // Each case twice: set under the case before's desktop and shown anew as the desktop
+    // switches (its theme, or high contrast going on or off), then set under the new desktop.
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        fake_->desktopText = c.desktopText;
-        fake_->highContrast = c.highContrast;
-        for (const int gadget : {kField, kList, kEditor}) {
-            SetGadgetColour(gadget, ColourType::Text, c.set.text);
-            SetGadgetColour(gadget, ColourType::Background, c.set.background);
-            EXPECT_EQ(fake_->colours[Native(gadget)], c.shown) << "gadget " << gadget;
+        for (const bool switching : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (switching ? ", by a switch" : ", set"));
+            for (const int gadget : {kField, kList, kEditor}) {
+                SetGadgetColour(gadget, ColourType::Text, c.set.text);
+                SetGadgetColour(gadget, ColourType::Background, c.set.background);
+            }
+            fake_->desktopText = c.desktopText;
+            fake_->highContrast = c.highContrast;
+            if (switching) {
+                Running().DesktopColoursChanged();
+            }
+            for (const int gadget : {kField, kList, kEditor}) {
+                EXPECT_EQ(fake_->colours[Native(gadget)], c.shown) << "gadget " << gadget;
+            }
         }
     }
+    // Gadgets that take no colours are given none, neither when set nor by a switch.
     SetGadgetColour(kButton, ColourType::Background, kPale);
-    EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
-}
-
-// A switch of theme, or high contrast going on or off, gives every gadget that takes colours
-// what it is to show under the desktop's new colours, and the others nothing.
-TEST_F(CoreTest, ADesktopSwitchShowsTheColoursAnew) {
-    SetGadgetColour(kField, ColourType::Background, RGB(255, 255, 230));
-    const struct {
-        Colour desktopText;
-        bool highContrast;
-        GadgetColours shown;
-    } steps[] = {
-        {RGB(0, 0, 128), false, {RGB(0, 0, 128), RGB(255, 255, 230)}},
-        {RGB(0, 0, 128), true, {kDefaultColour, kDefaultColour}},
-        {RGB(238, 238, 236), false, {RGB(0, 0, 0), RGB(255, 255, 230)}},
-    };
-    for (const auto& step : steps) {
-        fake_->desktopText = step.desktopText;
-        fake_->highContrast = step.highContrast;
-        Running().DesktopColoursChanged();
-        EXPECT_EQ(fake_->colours[Native(kField)], step.shown);
-    }
+    Running().DesktopColoursChanged();
     EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// A form with every gadget kind, built through the toolkit's own calls, for tests that drive
-// it with real input and read the events it yields.
+// Reading the events back, for the core's suite too, and a form with every gadget kind, built
+// through the toolkit's own calls, for tests that drive it with real input.
 //
 // Window 0: panel 1 with page "Eins" (text field 2, read-only field 3, list 4 with "a", "b",
 // "c", check box 5, button 6) and page "Zwei" (text field 7, list 8), then editor 9 and
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -23,19 +24,36 @@ inline void PrintTo(const Event& event, std::ostream* out) {
          << static_cast<int>(event.type) << ", window " << event.window << "}";
 }
 
+// Every pending event in order; `atEach` runs while its event is the current one.
+inline std::vector<Event> Drain(const std::function<void(const Event&)>& atEach = {}) {
+    std::vector<Event> events;
+    for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
+        events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
+        if (atEach) {
+            atEach(events.back());
+        }
+    }
+    // Past the last event, none is current.
+    EXPECT_EQ(EventWindow(), -1);
+    EXPECT_EQ(EventSubtype(), GadgetEventType::None);
+    return events;
+}
+
+inline Event GadgetEvent(int gadget, GadgetEventType type) {
+    return {EventKind::Gadget, gadget, type, 0};
+}
+inline Event MenuEvent(int number) {
+    return {EventKind::Menu, number, GadgetEventType::None, 0};
+}
+inline Event CloseEvent(int window = 0) {
+    return {EventKind::Close, 0, GadgetEventType::None, window};
+}
+
 class EventFormTest : public ::testing::Test {
 protected:
-    static constexpr int kWindow = 0;
-    static constexpr int kPanel = 1;
-    static constexpr int kField = 2;
-    static constexpr int kReadOnlyField = 3;
-    static constexpr int kList = 4;
-    static constexpr int kCheck = 5;
-    static constexpr int kButton = 6;
-    static constexpr int kHiddenField = 7;
-    static constexpr int kHiddenList = 8;
-    static constexpr int kEditor = 9;
-    static constexpr int kLastButton = 10;
+    // The gadgets by their numbers, as above.
+    enum : int { kWindow = 0, kPanel = 1, kField = 2, kReadOnlyField = 3, kList = 4, kCheck = 5 };
+    enum : int { kButton = 6, kHiddenField = 7, kHiddenList = 8, kEditor = 9, kLastButton = 10 };
     static constexpr int kReturnEvent = 12;
 
     void SetUp() override {
@@ -58,6 +76,9 @@ protected:
         ASSERT_NE(CreateEditorGadget(kEditor, 5, 260, 410, 120), 0);
         ASSERT_NE(CreateButtonGadget(kLastButton, 5, 385, 100, 25, "Ende"), 0);
         BindShortcut(kWindow, kKeyReturn, kReturnEvent);
+        // Building posts nothing and leaves the editor empty.
+        EXPECT_EQ(PollEvent(), EventKind::None);
+        EXPECT_EQ(ReadGadgetText(kEditor), "");
     }
 
     void TearDown() override { EndToolkit(); }
@@ -68,22 +89,6 @@ protected:
         ASSERT_TRUE(test::ActivateWindow(kWindow));
         Drain();
     }
-
-    static std::vector<Event> Drain() {
-        std::vector<Event> events;
-        for (EventKind kind = PollEvent(); kind != EventKind::None; kind = PollEvent()) {
-            events.push_back({kind, EventGadgetId(), EventSubtype(), EventWindow()});
-        }
-        return events;
-    }
-
-    static Event GadgetEvent(int gadget, GadgetEventType type) {
-        return {EventKind::Gadget, gadget, type, kWindow};
-    }
-    static Event MenuEvent(int number) {
-        return {EventKind::Menu, number, GadgetEventType::None, kWindow};
-    }
-    static Event CloseEvent() { return {EventKind::Close, 0, GadgetEventType::None, kWindow}; }
 };
 
 }  // namespace quillmoor::toolkit

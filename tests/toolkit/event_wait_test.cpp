@@ -7,19 +7,7 @@ namespace {
 
 using Type = GadgetEventType;
 
-TEST_F(EventFormTest, CloseRequestsQueueOneCloseEventAndKeepTheWindow) {
-    Activate();
-    test::RequestClose(kWindow);
-    test::RequestClose(kWindow);
-    EXPECT_EQ(Drain(), std::vector<Event>{CloseEvent()});
-    EXPECT_TRUE(test::IsWindowVisible(kWindow));
-
-    test::RequestClose(kWindow);
-    EXPECT_EQ(WaitForEvent(), EventKind::Close);
-    EXPECT_EQ(EventSubtype(), Type::None);
-    EXPECT_EQ(EventWindow(), kWindow);
-}
-
+// Close requests queue one close event each time and keep the window.
 TEST_F(EventFormTest, WindowEventsKeepTheirPlaceAmongInputs) {
     struct Case {
         const char* name;
@@ -33,13 +21,19 @@ TEST_F(EventFormTest, WindowEventsKeepTheirPlaceAmongInputs) {
         {"close, then click", [&] { close(), click(); }, {CloseEvent(), button}},
         {"click, then close", [&] { click(), close(); }, {button, CloseEvent()}},
         {"close, click, close", [&] { close(), click(), close(); }, {CloseEvent(), button}},
+        {"two closes", [&] { close(), close(); }, {CloseEvent()}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Activate();
         c.act();
         EXPECT_EQ(Drain(), c.expected);
+        EXPECT_TRUE(test::IsWindowVisible(kWindow));
     }
+    close();
+    EXPECT_EQ(WaitForEvent(), EventKind::Close);
+    EXPECT_EQ(EventSubtype(), Type::None);
+    EXPECT_EQ(EventWindow(), kWindow);
 }
 
 TEST_F(EventFormTest, CreatingAnEditorDropsPendingInputButKeepsWindowEvents) {

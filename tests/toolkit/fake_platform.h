@@ -55,12 +55,11 @@ public:
         pageCalls.push_back((shown ? "+" : "-") + std::to_string(page));
     }
     bool InsertItem(NativeId list, int index, const std::u16string& text) override {
-        if (refuse) {
-            return false;
+        if (!refuse) {
+            items[list].insert(items[list].begin() + index, text);
+            echo(list);
         }
-        items[list].insert(items[list].begin() + index, text);
-        echo(list);
-        return true;
+        return !refuse;
     }
     void RemoveItem(NativeId list, int index) override {
         items[list].erase(items[list].begin() + index);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <numeric>
 
 #include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
@@ -7,10 +8,8 @@ namespace quillmoor::toolkit {
 namespace {
 
 std::string AllBytes() {
-    std::string bytes;
-    for (int value = 0; value < 256; ++value) {
-        bytes.push_back(static_cast<char>(value));
-    }
+    std::string bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0');
     return bytes;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "toolkit/core/utf16_text.h"
 
 namespace quillmoor::toolkit {
@@ -29,10 +31,8 @@ TEST(Windows1252, BytesMapToTheirCodePointsAndBack) {
 }
 
 TEST(Windows1252, EveryByteValueRoundTripsThroughUtf16) {
-    std::string all;
-    for (int byte = 0; byte < 256; ++byte) {
-        all.push_back(static_cast<char>(byte));
-    }
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     EXPECT_EQ(Utf16OfWindows1252(all).size(), all.size());
     EXPECT_EQ(Windows1252OfUtf16(Utf16OfWindows1252(all)), all);
 }
@@ -48,7 +48,10 @@ TEST(Windows1252, CodePointsWithoutAFormBecomeOneQuestionMarkEach) {
         {u"e\u0301", "e?"},              // combining acute accent
         {u"\u0080\u0082\u009F", "???"},  // C1 controls that Windows-1252 uses for other marks
         {u"\u0100\uFFFD\U0010FFFF", "???"},
-        {u"\xD800x\xDC00", "?x?"},  // lone surrogates
+        {u"\xD800x\xDC00", "?x?"},    // lone surrogates
+        {u"\xDC00\xD800", "??"},      // a pair the wrong way round
+        {u"x\xDBFF", "x?"},           // a high surrogate cut off at the end
+        {u"\uFFFF\U00010000", "??"},  // either side of the 16-bit range
         {u"\u00F6\u20AC", "\xF6\x80"},
     };
     for (const Case& testCase : cases) {
