@@ -198,6 +198,11 @@ TEST_F(EditorKeys, ShiftReturnBreaksTheLineOnce) {
     test::TypeText(U"c");
     EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
     EXPECT_EQ(returnChars.Counted(), 0);
+    // Read-only, neither the key nor a letter beyond ASCII changes the text.
+    test::SetReadOnly(kEditor, true);
+    test::PressKey(test::Key::Return, test::kShift);
+    test::TypeText(U"\u00F6");
+    EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
 }
 
 using NativeControls = win32::Win32FormTest;
