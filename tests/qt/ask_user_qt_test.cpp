@@ -2,7 +2,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "tests/support/qt/modal_answerer.h"
+#include "tests/support/form_driver.h"
 #include "tests/toolkit/toolkit_fixture.h"
 
 namespace quillmoor::toolkit {
@@ -18,23 +18,20 @@ TEST_F(AskUserQtTest, ShowsNoIcon) {
             icon = box->icon();
         }
     });
-    const test::ModalAnswerer answerer("&Nein");
+    const test::BoxAnswer answerer("&Nein");
     AskUser("Frage", "Sicher?", AskFlags::YesNo);
-    EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    EXPECT_TRUE(answerer.Answered()) << answerer.Problem();
     EXPECT_EQ(icon, QMessageBox::NoIcon);
 }
 
 // Alt with the marked letter, the way access keys work across the desktop, answers as well as
 // the letter alone.
 TEST_F(AskUserQtTest, AltWithTheMarkedLetterAnswers) {
-    const struct {
-        Qt::Key key;
-        Answer answer;
-    } cases[] = {{Qt::Key_J, Answer::Yes}, {Qt::Key_N, Answer::No}};
-    for (const auto& testCase : cases) {
-        const test::ModalAnswerer answerer(testCase.key, Qt::AltModifier);
-        EXPECT_EQ(AskUser("Frage", "Sicher?", AskFlags::YesNo), testCase.answer);
-        EXPECT_TRUE(answerer.Answered()) << answerer.Problem().toStdString();
+    for (const auto& [key, answer] :
+         {std::pair{test::Key::J, Answer::Yes}, {test::Key::N, Answer::No}}) {
+        const test::BoxAnswer answerer(key, test::kAlt);
+        EXPECT_EQ(AskUser("Frage", "Sicher?", AskFlags::YesNo), answer);
+        EXPECT_TRUE(answerer.Answered()) << answerer.Problem();
     }
 }
 

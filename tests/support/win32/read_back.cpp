@@ -113,11 +113,10 @@ std::string SelectedText(int gadget) {
     if (!IsClass(window, L"Edit")) {
         return {};
     }
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return Utf8(WindowText(window).substr(start, end - start));
+    // A field's text is far shorter than the 65,535 units a word holds.
+    const auto selection = static_cast<DWORD>(SendMessageW(window, EM_GETSEL, 0, 0));
+    return Utf8(
+        WindowText(window).substr(LOWORD(selection), HIWORD(selection) - LOWORD(selection)));
 }
 
 std::string WindowTitle(int window) {
@@ -363,36 +362,18 @@ bool FontIsFixedPitch(int gadget) {
 }
 
 // The window takes its icons from the program's icon group, resource 1, which holds every
-// size Windows may ask for.
+// size Windows may ask for. The group is three WORDs, the last the count, then an entry of 14
+// bytes for each icon that begins with its width, 0 for 256.
 std::vector<int> WindowIconSizes(int window) {
-#pragma pack(push, 2)
-    struct GroupEntry {
-        BYTE width;
-        BYTE height;
-        BYTE colours;
-        BYTE reserved;
-        WORD planes;
-        WORD bitCount;
-        DWORD bytes;
-        WORD id;
-    };
-    struct GroupHeader {
-        WORD reserved;
-        WORD type;
-        WORD count;
-    };
-#pragma pack(pop)
-    constexpr int kLargestIconByteWidth = 256;
     std::vector<int> sizes;
     const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
     if (SendMessageW(FormWindow(window), WM_GETICON, ICON_BIG, 0) == 0 || group == nullptr) {
         return sizes;
     }
-    const auto* header =
-        static_cast<const GroupHeader*>(LockResource(LoadResource(nullptr, group)));
-    const auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
-    for (WORD index = 0; index < header->count; ++index) {
-        sizes.push_back(entries[index].width == 0 ? kLargestIconByteWidth : entries[index].width);
+    const auto* held = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    for (int index = 0; index < held[4] + 256 * held[5]; ++index) {
+        const BYTE width = held[6 + 14 * index];
+        sizes.push_back(width == 0 ? 256 : width);
     }
     std::sort(sizes.begin(), sizes.end());
     return sizes;
