@@ -3,25 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "toolkit/win32/windows_api.h"
 
 namespace {
 
-std::wstring Wide(const char* path) {
-    return {path, path + std::char_traits<char>::length(path)};
-}
-
-std::wstring ScratchFolder() {
-    wchar_t temporary[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temporary);
-    wchar_t name[MAX_PATH + 1] = {};
-    GetTempFileNameW(temporary, L"qm", 0, name);
-    DeleteFileW(name);
-    CreateDirectoryW(name, nullptr);
-    return name;
-}
+namespace fs = std::filesystem;
 
 constexpr wchar_t kProbeName[] = L"planted-library-probe.exe";
 
@@ -52,11 +41,11 @@ private:
 };
 
 // The probe's exit code, -1 when it could not be run.
-int RunIn(const std::wstring& folder, const std::wstring& program) {
+int RunIn(const fs::path& folder, const fs::path& program) {
     STARTUPINFOW start{};
     start.cb = sizeof start;
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\"";
+    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
     if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &start, &process)) {
         return -1;
@@ -70,25 +59,22 @@ int RunIn(const std::wstring& folder, const std::wstring& program) {
 }
 
 TEST(PlantedLibrary, NeitherRichEditNameLoadsAFileBesideTheProgram) {
-    const std::wstring folder = ScratchFolder();
-    const std::wstring program = folder + L"\\" + kProbeName;
-    const std::wstring planted[] = {folder + L"\\riched20.dll", folder + L"\\riched32.dll"};
-    ASSERT_TRUE(CopyFileW(Wide(QUILLMOOR_PLANTED_LIBRARY_PROBE).c_str(), program.c_str(), FALSE));
-    for (const std::wstring& library : planted) {
-        ASSERT_TRUE(CopyFileW(Wide(QUILLMOOR_PLANTED_LIBRARY).c_str(), library.c_str(), FALSE));
+    const fs::path folder =
+        fs::temp_directory_path() / ("qm-planted-" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);  // as a failed run with the same process number left it
+    fs::create_directories(folder);
+    ASSERT_TRUE(fs::copy_file(QUILLMOOR_PLANTED_LIBRARY_PROBE, folder / kProbeName));
+    for (const char* library : {"riched20.dll", "riched32.dll"}) {
+        ASSERT_TRUE(fs::copy_file(QUILLMOOR_PLANTED_LIBRARY, folder / library));
     }
     {
         const PreferDllFiles preferFiles;
-        EXPECT_EQ(RunIn(folder, program), 0);
+        EXPECT_EQ(RunIn(folder, folder / kProbeName), 0);
     }
-    for (const std::wstring& library : planted) {
-        EXPECT_TRUE(GetFileAttributesW((library + L".loaded").c_str()) == INVALID_FILE_ATTRIBUTES)
-            << "loaded: " << std::string(library.begin(), library.end());
-        DeleteFileW((library + L".loaded").c_str());
-        DeleteFileW(library.c_str());
+    for (const char* library : {"riched20.dll", "riched32.dll"}) {
+        EXPECT_FALSE(fs::exists(folder / (std::string(library) + ".loaded"))) << library;
     }
-    DeleteFileW(program.c_str());
-    RemoveDirectoryW(folder.c_str());
+    fs::remove_all(folder);
 }
 
 }  // namespace
