@@ -221,26 +221,11 @@ std::pair<COLORREF, COLORREF> PaintColours(HWND window) {
     return colours;
 }
 
-// The rich edit control tells its background only in exchange for a new one.
-COLORREF EditorBackground(HWND editor) {
-    const auto colour =
-        static_cast<COLORREF>(SendMessageW(editor, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_WINDOW)));
-    const bool isDefault = colour == GetSysColor(COLOR_WINDOW);
-    SendMessageW(editor, EM_SETBKGNDCOLOR, isDefault ? 1 : 0, static_cast<LPARAM>(colour));
-    return colour;
-}
-
 CHARFORMAT2W DefaultFormat(HWND editor) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     SendMessageW(editor, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     return format;
-}
-
-COLORREF EditorText(HWND editor) {
-    const CHARFORMAT2W format = DefaultFormat(editor);
-    return (format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_WINDOWTEXT)
-                                                   : format.crTextColor;
 }
 
 // A rich edit control tells its font as the character format of its text, in twips.
@@ -287,15 +272,27 @@ void SetReadOnly(int gadget, bool readOnly) {
     SendMessageW(GadgetWindow(gadget), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 
+// The rich edit control tells its background only in exchange for a new one.
 int BackgroundColour(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return static_cast<int>(IsRichEdit(window) ? EditorBackground(window)
-                                               : PaintColours(window).first);
+    if (!IsRichEdit(window)) {
+        return static_cast<int>(PaintColours(window).first);
+    }
+    const auto colour =
+        static_cast<COLORREF>(SendMessageW(window, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_WINDOW)));
+    SendMessageW(window, EM_SETBKGNDCOLOR, colour == GetSysColor(COLOR_WINDOW) ? 1 : 0,
+                 static_cast<LPARAM>(colour));
+    return static_cast<int>(colour);
 }
 
 int TextColour(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return static_cast<int>(IsRichEdit(window) ? EditorText(window) : PaintColours(window).second);
+    if (!IsRichEdit(window)) {
+        return static_cast<int>(PaintColours(window).second);
+    }
+    const CHARFORMAT2W format = DefaultFormat(window);
+    return static_cast<int>((format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_WINDOWTEXT)
+                                                                    : format.crTextColor);
 }
 
 // The control paints its client area, inside its frame and scroll bars, into a bitmap of ours.
