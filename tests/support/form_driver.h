@@ -153,8 +153,8 @@ private:
 
 // Answers the next modal box the way a user does: once the box is up, clicks the button with
 // the given caption, its access key marked by "&" as the platform holds it ("&Ja"), or presses
-// the key, with the modifiers held, where the box put the focus. Arm it before the call that shows
-// the box; afterwards check Answered() and read what the box said.
+// the key, with the modifiers held, where the box put the focus. Arm it before the call that
+// shows the box; afterwards check Answered() and read what the box said.
 class BoxAnswer {
 public:
     explicit BoxAnswer(const std::string& buttonCaption);

@@ -85,10 +85,8 @@ QWidget* MouseTarget(int gadget) {
 }
 
 QWidget* KeyTarget() {
-    if (QWidget* focused = QApplication::focusWidget()) {
-        return focused;
-    }
-    return QApplication::activeWindow();
+    QWidget* focused = QApplication::focusWidget();
+    return focused != nullptr ? focused : QApplication::activeWindow();
 }
 
 Accessible AccessibleOfWidget(QWidget* widget) {

@@ -61,14 +61,6 @@ void PostMouse(HWND window, UINT message, WPARAM keys, Point point) {
     PostMessageW(window, message, keys, MAKELPARAM(point.x, point.y));
 }
 
-UINT Down(Button button) {
-    return button == Button::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
-}
-
-UINT Up(Button button) {
-    return button == Button::Left ? WM_LBUTTONUP : WM_RBUTTONUP;
-}
-
 Point Centre(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
@@ -82,10 +74,8 @@ bool Activate(HWND window) {
 }
 
 HWND KeyTarget() {
-    if (const HWND focused = GetFocus()) {
-        return focused;
-    }
-    return GetActiveWindow();
+    const HWND focused = GetFocus();
+    return focused != nullptr ? focused : GetActiveWindow();
 }
 
 // The key with the modifiers held, handled before it returns.
@@ -163,8 +153,10 @@ void Click(int gadget, Button button, Modifiers modifiers) {
 void ClickAt(int gadget, Point point, Button button, Modifiers modifiers) {
     const HWND window = GadgetWindow(gadget);
     const HeldModifiers state(modifiers);
-    PostMouse(window, Down(button), MouseKeys(button, modifiers), point);
-    PostMouse(window, Up(button), MouseKeys(button, modifiers) & ~(MK_LBUTTON | MK_RBUTTON), point);
+    const bool left = button == Button::Left;
+    PostMouse(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, MouseKeys(button, modifiers), point);
+    PostMouse(window, left ? WM_LBUTTONUP : WM_RBUTTONUP,
+              MouseKeys(button, modifiers) & ~(MK_LBUTTON | MK_RBUTTON), point);
     HandlePendingInput();
 }
 
