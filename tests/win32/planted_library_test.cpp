@@ -2,6 +2,7 @@
 // loaded: Windows' own come from the system folder.
 
 #include <gtest/gtest.h>
+#include <process.h>
 
 #include <filesystem>
 #include <string>
@@ -40,21 +41,13 @@ private:
     HKEY overrides_ = nullptr;
 };
 
-// The probe's exit code, -1 when it could not be run.
+// The probe's exit code, -1 when it could not be run; the probe starts in the folder.
 int RunIn(const fs::path& folder, const fs::path& program) {
-    STARTUPINFOW start{};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program.wstring() + L"\"";
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &start, &process)) {
-        return -1;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    const std::wstring quoted = L"\"" + program.wstring() + L"\"";
+    const auto code = _wspawnl(_P_WAIT, program.c_str(), quoted.c_str(), nullptr);
+    fs::current_path(before);
     return static_cast<int>(code);
 }
 

@@ -229,28 +229,23 @@ CHARFORMAT2W DefaultFormat(HWND editor) {
 }
 
 // A rich edit control tells its font as the character format of its text, in twips.
-LOGFONTW EditorFont(HWND editor) {
-    constexpr int kTwipsPerInch = 1440;
-    const CHARFORMAT2W format = DefaultFormat(editor);
-    const HDC screen = GetDC(nullptr);
+LOGFONTW FontOf(int gadget) {
+    const HWND window = GadgetWindow(gadget);
     LOGFONTW font{};
+    if (!IsRichEdit(window)) {
+        const auto shown = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+        GetObjectW(shown != nullptr ? shown : GetStockObject(SYSTEM_FONT), sizeof font, &font);
+        return font;
+    }
+    constexpr int kTwipsPerInch = 1440;
+    const CHARFORMAT2W format = DefaultFormat(window);
+    const HDC screen = GetDC(nullptr);
     font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), kTwipsPerInch);
     ReleaseDC(nullptr, screen);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = format.bCharSet;
     font.lfPitchAndFamily = format.bPitchAndFamily;
     std::copy_n(format.szFaceName, LF_FACESIZE, font.lfFaceName);
-    return font;
-}
-
-LOGFONTW FontOf(int gadget) {
-    if (IsRichEdit(GadgetWindow(gadget))) {
-        return EditorFont(GadgetWindow(gadget));
-    }
-    LOGFONTW font{};
-    const auto shown =
-        reinterpret_cast<HFONT>(SendMessageW(GadgetWindow(gadget), WM_GETFONT, 0, 0));
-    GetObjectW(shown != nullptr ? shown : GetStockObject(SYSTEM_FONT), sizeof font, &font);
     return font;
 }
 
