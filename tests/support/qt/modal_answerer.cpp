@@ -15,22 +15,17 @@
 
 namespace quillmoor::test {
 
-namespace {
-
-// Each attempt is one turn of the modal loop; a box that has not come after this many turns
-// is not coming, and the answerer stops rather than spin for ever.
-constexpr int kMaxAttempts = 10000;
-// An access key clicks its button the way a click looks: pressed for a moment, then released,
-// and only then does the box go. A box still up after this long is not going.
-constexpr int kMaxClickMilliseconds = 5000;
-
-}  // namespace
-
 struct BoxAnswer::Watch {
+    // Each attempt is one turn of the modal loop; a box that has not come after this many turns
+    // is not coming, and the answerer stops rather than spin for ever.
+    static constexpr int kMaxAttempts = 10000;
+    // An access key clicks its button the way a click looks: pressed for a moment, then
+    // released, and only then does the box go. A box still up after this long is not going.
+    static constexpr int kMaxClickMilliseconds = 5000;
+
     Watch(QString caption, std::optional<Key> key, Modifiers modifiers)
         : caption(std::move(caption)), key(key), modifiers(modifiers) {
         timer.setSingleShot(true);
-        timer.setInterval(0);
         QObject::connect(&timer, &QTimer::timeout, [this] { LookForBox(); });
         timer.start();
     }
