@@ -99,17 +99,17 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
 TEST_F(MainFormTest, ScreenReadersHearWhatEachWidgetIsFor) {
     for (const ExpectedName& expected : kExpectedNames) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        EXPECT_EQ(test::AccessibleName(expected.id), expected.name);
+        EXPECT_EQ(test::AccessibleOf(expected.id).name, expected.name);
     }
 }
 
 // ... and hears what kind of widget each is, inside a window under the form's title.
 TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
-    EXPECT_EQ(test::WindowAccessibleName(kMainWindow), "Quillmoor V.0.5 by Tovik");
-    EXPECT_EQ(test::WindowAccessibleRole(kMainWindow), Role::Window);
+    EXPECT_EQ(test::WindowAccessible(kMainWindow).name, "Quillmoor V.0.5 by Tovik");
+    EXPECT_EQ(test::WindowAccessible(kMainWindow).role, Role::Window);
     for (const ExpectedName& expected : kExpectedNames) {
         SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        EXPECT_EQ(test::AccessibleRoleOf(expected.id), expected.role);
+        EXPECT_EQ(test::AccessibleOf(expected.id).role, expected.role);
     }
 }
 
