@@ -281,18 +281,6 @@ TEST_F(CoreTest, NewGadgetsGoIntoTheCurrentContainer) {
     EXPECT_EQ(parentOfNew(), WindowNative(1));
 }
 
-TEST_F(CoreTest, DeletingTheSelectedItemLeavesNoSelection) {
-    InsertGadgetItem(kList, -1, "a");
-    InsertGadgetItem(kList, -1, "b");
-    fake_->states[Native(kList)] = 1;
-    DeleteGadgetItem(kList, -1);
-    DeleteGadgetItem(kList, 2);
-    EXPECT_EQ(GadgetItemCount(kList), 2);
-    DeleteGadgetItem(kList, 1);
-    EXPECT_EQ(ReadGadgetState(kList), -1);
-    EXPECT_EQ(GadgetItemCount(kList), 1);
-}
-
 // Within an input its gadget and menu events come first, then its close; inputs keep their
 // order. A close is merged only with the newest window event, and only when it is the same
 // window's.
