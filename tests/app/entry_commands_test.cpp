@@ -1,7 +1,6 @@
 // Adding entries by "+" and by Return, for both field-and-list pairs, and Return where it must
 // add nothing.
 
-#include <ostream>
 #include <ranges>
 
 #include "tests/app/main_form_fixture.h"
@@ -68,43 +67,33 @@ INSTANTIATE_TEST_SUITE_P(BothPairsBothTriggers, AddEntryTest,
                                                                                     : "ByReturn");
                          });
 
-struct ReturnTarget {
-    const char* name;
-    int gadget;
-    Page page;
-};
-
-void PrintTo(const ReturnTarget& target, std::ostream* out) {
-    *out << target.name;
-}
-
-class ReturnElsewhereTest : public MainFormTest,
-                            public ::testing::WithParamInterface<ReturnTarget> {};
-
-TEST_P(ReturnElsewhereTest, AddsNothingAndChangesNoText) {
+// Return in every other kind of widget, one after the other on the same form.
+TEST_F(MainFormTest, ReturnElsewhereAddsNothingAndChangesNoText) {
     ShowPage(Page::Klasse);
     ClickButton(GadgetId::AddMethod);
     ClickButton(GadgetId::AddAttribute);
     // Text waiting in both entry fields, so that adding either from the wrong widget shows.
     TypeInto(GadgetId::MethodEntry, "Run()");
     TypeInto(GadgetId::AttributeEntry, "Wert.l");
-    ShowPage(GetParam().page);
-    ClickInto(GetParam().gadget);
-    ASSERT_EQ(tk::FocusedGadget(), GetParam().gadget);
-    const std::vector<std::string> before = Snapshot();
-    PressReturn();
-    EXPECT_EQ(Snapshot(), before);
+    const struct {
+        int gadget;
+        Page page;
+    } targets[] = {{GadgetId::ClassName, Page::Allgemein},
+                   {GadgetId::ConstructorHead, Page::Allgemein},
+                   {GadgetId::StructureNameCaption, Page::Allgemein},
+                   {GadgetId::Methods, Page::Klasse},
+                   {GadgetId::Attributes, Page::Klasse},
+                   {GadgetId::Output, Page::Output}};
+    for (const auto& target : targets) {
+        SCOPED_TRACE("gadget " + std::to_string(target.gadget));
+        ShowPage(target.page);
+        ClickInto(target.gadget);
+        ASSERT_EQ(tk::FocusedGadget(), target.gadget);
+        const std::vector<std::string> before = Snapshot();
+        PressReturn();
+        EXPECT_EQ(Snapshot(), before);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryOtherKindOfWidget, ReturnElsewhereTest,
-    ::testing::Values(ReturnTarget{"ClassName", GadgetId::ClassName, Page::Allgemein},
-                      ReturnTarget{"ConstructorHead", GadgetId::ConstructorHead, Page::Allgemein},
-                      ReturnTarget{"Caption", GadgetId::StructureNameCaption, Page::Allgemein},
-                      ReturnTarget{"MethodsList", GadgetId::Methods, Page::Klasse},
-                      ReturnTarget{"AttributesList", GadgetId::Attributes, Page::Klasse},
-                      ReturnTarget{"Editor", GadgetId::Output, Page::Output}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace quillmoor::app::testing
