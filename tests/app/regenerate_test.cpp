@@ -2,7 +2,7 @@
 // from what the widgets hold at that moment.
 
 #include <algorithm>
-#include <ostream>
+#include <cstddef>
 #include <string>
 
 #include "generator/source_generator.h"
@@ -67,36 +67,28 @@ void ArrowOnTabRow(test::Key key, int times) {
     }
 }
 
-struct TabAction {
-    const char* name;
-    void (*act)();
-    size_t regenerations;
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TabAction& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
-class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
-
-TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
-    GetParam().act();
-    const std::vector<std::string> written = RegenerationsOfPendingTurns();
-    EXPECT_EQ(written.size(), GetParam().regenerations);
-    for (const std::string& text : written) {
-        EXPECT_EQ(text, GenerateSource(DefaultDescription()));
+// One after the other on the same form, each from where the one before left the tab row.
+TEST_F(RegenerateTest, RegeneratesOncePerPanelEventWithTheSameResult) {
+    const struct {
+        const char* name;
+        void (*act)();
+        std::size_t regenerations;
+    } cases[] = {
+        {"click on the shown tab", [] { test::ClickPage(Page::Allgemein); }, 1},
+        {"arrow left at the first tab", [] { ArrowOnTabRow(test::Key::Left, 1); }, 0},
+        {"arrow right twice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
+        {"click on another tab", [] { test::ClickPage(Page::Allgemein); }, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        const std::vector<std::string> written = RegenerationsOfPendingTurns();
+        EXPECT_EQ(written.size(), c.regenerations);
+        for (const std::string& text : written) {
+            EXPECT_EQ(text, GenerateSource(DefaultDescription()));
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MouseAndKeys, PanelEventTest,
-    ::testing::Values(TabAction{"ClickOnAnotherTab", [] { test::ClickPage(Page::Output); }, 2},
-                      TabAction{"ClickOnTheShownTab", [] { test::ClickPage(Page::Allgemein); }, 1},
-                      TabAction{"ArrowRightTwice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
-                      TabAction{"ArrowLeftAtTheFirstTab", [] { ArrowOnTabRow(test::Key::Left, 1); },
-                                0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
     ShowPage(Page::Output);
