@@ -225,6 +225,14 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     EXPECT_NE(Create(kButton, GadgetKind::Check), 0);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
     EXPECT_EQ(ReadGadgetState(kButton), -1);
+    // A panel takes the gadgets of its pages with it.
+    const NativeId panel = Native(kPanel);
+    Create(kPanel, GadgetKind::Button);
+    EXPECT_EQ(fake_->destroyed, (std::vector<NativeId>{oldButton, panel}));
+    for (const int gone : {kField, kList, kHiddenField}) {
+        EXPECT_EQ(Native(gone), 0u) << gone;
+    }
+    EXPECT_NE(Native(kEditor), 0u);
     ExpectNothingNamed(kNothing);
     EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
     EXPECT_EQ(BeginGadgetList(static_cast<Handle>(Native(kButton))), 0);
@@ -238,16 +246,6 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     EXPECT_EQ(WindowHandle(1), 0);
     EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
     EXPECT_EQ(FontHandle(0), 0);
-}
-
-TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
-    const NativeId panel = Native(kPanel);
-    Create(kPanel, GadgetKind::Button);
-    EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{panel});
-    for (const int gone : {kField, kList, kHiddenField}) {
-        EXPECT_EQ(Native(gone), 0u) << gone;
-    }
-    EXPECT_NE(Native(kEditor), 0u);
 }
 
 // Panels nest, a page takes its panel's place, and each EndGadgetList() goes back one panel,
@@ -573,15 +571,22 @@ TEST_F(CoreTest, ANewEditorTextKeepsTheReadersPlace) {
     EXPECT_EQ(fake_->views[Native(kEditor)], (View{9, 9, 9, 9}));
 }
 
-// Items and texts set by the caller post nothing; a focus given by the caller is reported.
+// Items, texts and names set by the caller post nothing; a focus given by the caller is
+// reported. A name is converted like every text; numbers that name no gadget, a window's
+// included, name nothing.
 TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
     fake_->echo = [](NativeId gadget) { Running().FocusIn(gadget); };
     InsertGadgetItem(kList, -1, "a");
     WriteGadgetText(kField, "b");
     WriteGadgetText(kEditor, "c");
-    SetGadgetAccessibleName(kList, "d");
+    SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
+    for (const int nothing : {kWindow, kNothing, -1}) {
+        SetGadgetAccessibleName(nothing, "niemand");
+    }
     FocusGadget(kField);
     EXPECT_EQ(Drain(), std::vector<Event>{GadgetEvent(kField, Type::FocusIn)});
+    EXPECT_EQ(fake_->accessibleNames,
+              (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
 // The editor is handed its lines ended by a lone CR whatever the caller wrote, and what it
@@ -594,17 +599,6 @@ TEST_F(CoreTest, TheEditorGetsLoneCarriageReturns) {
     EXPECT_EQ(ReadGadgetText(kEditor), "x");
     fake_->texts[Native(kEditor)] = u"a\r\nb\u2029";
     EXPECT_EQ(ReadGadgetText(kEditor), "a\rb\r");
-}
-
-// A name is converted like every text; numbers that name no gadget, a window's included,
-// name nothing.
-TEST_F(CoreTest, AccessibleNamesReachTheNamedGadgetOnly) {
-    SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
-    for (const int nothing : {kWindow, kNothing, -1}) {
-        SetGadgetAccessibleName(nothing, "niemand");
-    }
-    EXPECT_EQ(fake_->accessibleNames,
-              (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
 // What a field, list or editor is given to show, from the caller's colours and the desktop's.
@@ -631,11 +625,7 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"light desktop's text", {kNone, kPale}, kDarkText, false, {kDarkText, kPale}},
         {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {kBlack, kPale}},
         {"to white on a dark background", {kNone, kMidnight}, kGrey, false, {kWhite, kMidnight}},
-        {"dark desktop's text kept",
-         {kNone, kMidnight},
-         kNearWhite,
-         false,
-         {kNearWhite, kMidnight}},
+        {"desktop's kept on dark", {kNone, kMidnight}, kNearWhite, false, {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
         // Grey on white just above and just below the readable level.
         {"grey 118 kept", {kNone, kWhite}, RGB(118, 118, 118), false, {RGB(118, 118, 118), kWhite}},
