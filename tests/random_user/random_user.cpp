@@ -405,7 +405,7 @@ private:
                  std::to_string(selectedRow) + " is)");
         }
         const test::BoxAnswer answerer(yes ? kYes : kNo);
-        RunTurns();
+        RunPendingTurns(/*answerArmed=*/true);
 
         if (clickedRow >= 0 && !answerer.Answered()) {
             Fail("a double-click on an item asked no question");
@@ -425,7 +425,7 @@ private:
         Note("close the window, answer no");
         test::RequestClose(app::kMainWindow);
         const test::BoxAnswer answerer(kNo);
-        RunTurns();
+        RunPendingTurns(/*answerArmed=*/true);
         if (!answerer.Answered() || answerer.Text() != test::kQuitQuestion) {
             Fail("a close request did not ask the quit question: " + answerer.Problem());
         }
@@ -474,27 +474,23 @@ private:
         }
     }
 
-    // Runs loop turns until nothing is pending; a question that comes meanwhile is a failure.
-    void RunPendingTurns() {
+    // Runs loop turns until nothing is pending. A question that comes meanwhile is a failure,
+    // unless the action may ask and its caller has armed the answer.
+    void RunPendingTurns(bool answerArmed = false) {
         // An armed answerer turns a question that nobody expects into a failure, not a hang.
-        const test::BoxAnswer unexpected(kNo);
-        RunTurns();
-        if (unexpected.Answered()) {
-            Fail("an unexpected question came: \"" + unexpected.Text() + "\"");
+        std::optional<test::BoxAnswer> unexpected;
+        if (!answerArmed) {
+            unexpected.emplace(kNo);
         }
-    }
-
-    // The same for an action that may ask: its caller has armed the answer.
-    void RunTurns() {
         std::optional<std::string> generated;
         for (int turn = 0;; ++turn) {
             const tk::EventKind event = tk::PollEvent();
             if (event == tk::EventKind::None) {
-                return;
+                break;
             }
             if (turn == kMaxTurnsPerAction) {
                 Fail("events keep coming without any action");
-                return;
+                break;
             }
             const bool fromPanel =
                 event == tk::EventKind::Gadget && tk::EventGadgetId() == GadgetId::Panel;
@@ -512,6 +508,9 @@ private:
                          " instead of the generated text");
                 }
             }
+        }
+        if (unexpected && unexpected->Answered()) {
+            Fail("an unexpected question came: \"" + unexpected->Text() + "\"");
         }
     }
 
