@@ -53,6 +53,7 @@ TEST_F(GadgetNumbers, PagesShowOnlyTheSelectedTabEnabled) {
     EXPECT_TRUE(test::IsEnabled(2));
     EXPECT_FALSE(test::IsEnabled(3));
     test::ClickTab(1, 1);
+    EXPECT_FALSE(test::IsShown(2));
     EXPECT_FALSE(test::IsEnabled(2));
     EXPECT_TRUE(test::IsShown(3));
     EXPECT_TRUE(test::IsEnabled(3));
