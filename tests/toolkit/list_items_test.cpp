@@ -43,6 +43,12 @@ TEST_F(ListItems, InsertAndDeleteRefusePositionsOutsideTheList) {
     EXPECT_EQ(GadgetItemCount(kList), 5);
     DeleteGadgetItem(kList, 1);
     EXPECT_EQ(Items(), (std::vector<std::string>{"z", "c", "d", "a"}));
+    // Other kinds hold no items.
+    ASSERT_NE(CreateButtonGadget(2, 0, 120, 80, 24, "x"), 0);
+    InsertGadgetItem(2, -1, "a");
+    EXPECT_EQ(GadgetItemCount(2), 0);
+    EXPECT_EQ(ReadGadgetItemText(2, 0), "");
+    EXPECT_EQ(ReadGadgetState(2), 0);
 }
 
 // Deleted, the selected item leaves none selected, and giving the list the focus selects none.
@@ -66,14 +72,6 @@ TEST_F(ListItems, SelectionFollowsItsItemUntilItIsDeleted) {
     FocusGadget(kList);
     EXPECT_EQ(ReadGadgetState(kList), -1);
     EXPECT_EQ(Items(), (std::vector<std::string>{"a", "last"}));
-}
-
-TEST_F(ListItems, ItemOperationsOnOtherKindsDoNothing) {
-    ASSERT_NE(CreateButtonGadget(2, 0, 120, 80, 24, "x"), 0);
-    InsertGadgetItem(2, -1, "a");
-    EXPECT_EQ(GadgetItemCount(2), 0);
-    EXPECT_EQ(ReadGadgetItemText(2, 0), "");
-    EXPECT_EQ(ReadGadgetState(2), 0);
 }
 
 }  // namespace
