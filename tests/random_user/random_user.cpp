@@ -160,13 +160,10 @@ void AppendOneOf(std::mt19937& random, TextKind kind, TypedText& text) {
         case TextKind::OutsideWindows1252:
             Append(text, Pick(random, kOutsideWindows1252), '?');
             break;
-        case TextKind::Mixed: {
-            constexpr std::array<TextKind, 4> kKinds = {TextKind::Ascii, TextKind::SpacesOnly,
-                                                        TextKind::Windows1252Letters,
-                                                        TextKind::OutsideWindows1252};
-            AppendOneOf(random, Pick(random, kKinds), text);
+        case TextKind::Mixed:
+            // Any of the four kinds before it, which come first in their order.
+            AppendOneOf(random, static_cast<TextKind>(Index(random, 4)), text);
             break;
-        }
     }
 }
 
