@@ -70,12 +70,11 @@ protected:
 };
 
 TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
-    struct Moment {
+    const struct {
         const char* name;
         std::function<void()> reach;
         std::string failure;  // what LastFailure() says after a refused OpenFormWindow()
-    };
-    const Moment moments[] = {
+    } moments[] = {
         {"before the start", [] {}, "the toolkit is not running"},
         {"after a failed start",
          [] {
@@ -94,7 +93,7 @@ TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
          },
          "the toolkit is not running"},
     };
-    for (const Moment& moment : moments) {
+    for (const auto& moment : moments) {
         SCOPED_TRACE(moment.name);
         moment.reach();
         EXPECT_EQ(RunningCore(), nullptr);
@@ -180,11 +179,6 @@ protected:
 // is asked to make anything; the edges themselves are accepted.
 TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
     constexpr int kMaxSide = 32767;
-    struct Case {
-        const char* name;
-        std::function<Handle()> call;
-        bool accepted;
-    };
     const auto gadget = [](int number) {
         return [number] { return CreateButtonGadget(number, 0, 0, 10, 10, ""); };
     };
@@ -194,7 +188,11 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
     const auto font = [](int number) {
         return [number] { return LoadNumberedFont(number, "Courier", 10); };
     };
-    const std::vector<Case> cases = {
+    const struct {
+        const char* name;
+        std::function<Handle()> call;
+        bool accepted;
+    } cases[] = {
         {"gadget -1", gadget(-1), false},
         {"gadget 32768", gadget(kMaxObjectNumber + 1), false},
         {"gadget 32767", gadget(kMaxObjectNumber), true},
@@ -213,7 +211,7 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
         {"a font of size 1", [] { return LoadNumberedFont(1, "Courier", 1); }, true},
         {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int madeBefore = fake_->made;
         EXPECT_EQ(c.call() != 0, c.accepted);
@@ -374,12 +372,11 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     constexpr std::int32_t kKeyF5 = 116;
     const std::int32_t all = kModShift | kModControl | kModAlt;
     BindShortcut(kWindow, kKeyF5 | kModControl | kModShift, 40);
-    struct Case {
+    const struct {
         int gadget;
         std::int32_t shortcut;
         bool taken;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {kField, kKeyReturn, true},
         {kEditor, kKeyReturn, true},
         {kField, kKeyReturn | kModShift, false},
@@ -397,7 +394,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
         {kEditor, kKeyDelete, false},
         {kList, kKeyDelete, false},  // no item selected
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.gadget) + " key " + std::to_string(c.shortcut));
         EXPECT_EQ(Running().WouldTakeKey(Native(c.gadget), c.shortcut), c.taken);
         EXPECT_EQ(Running().KeyPressed(Native(c.gadget), c.shortcut), c.taken);
@@ -446,19 +443,18 @@ TEST_F(CoreTest, BindingAgainReplacesTheNumber) {
 }
 
 TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
-    struct Step {
+    const std::int32_t back = kKeyTab | kModShift;
+    // The last two: a hidden gadget that has the focus counts by its place.
+    const struct {
         int from;  // -1: nothing has the focus
         std::int32_t key;
         int to;
-    };
-    const std::int32_t back = kKeyTab | kModShift;
-    // The last two: a hidden gadget that has the focus counts by its place.
-    const Step steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
-                          {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
-                          {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
-                          {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
-                          {kHiddenField, back, kList}};
-    for (const Step& step : steps) {
+    } steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
+                 {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
+                 {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+                 {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
+                 {kHiddenField, back, kList}};
+    for (const auto& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
         fake_->focused = step.from < 0 ? 0 : Native(step.from);
         EXPECT_TRUE(

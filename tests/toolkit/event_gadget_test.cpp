@@ -40,17 +40,16 @@ TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
 }
 
 TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
-    struct Case {
+    const struct {
         const char* name;
         std::function<void()> act;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"Ctrl+Tab on a page", [] { test::PressKey(Key::Tab, test::kControl); }},
         {"Ctrl+Shift+Tab on a page",
          [] { test::PressKey(Key::Backtab, test::kControl | test::kShift); }},
         {"wheel over the tab row", [] { test::TurnWheelOverTabs(kPanel); }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::ClickTab(kPanel, 0);
         Activate();
@@ -76,14 +75,13 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
         test::MoveOnList(kList, item(index, dx));
         test::ReleaseOnList(kList, item(index, dx));
     };
-    struct Case {
+    const Event change = GadgetEvent(kList, Type::Change);
+    const struct {
         const char* name;
         std::function<void()> act;
         std::vector<Event> expected;
         int selected;
-    };
-    const Event change = GadgetEvent(kList, Type::Change);
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"click selects, release reports", [&] { click(1); }, {change, change}, 1},
         {"click on the selected item", [&] { click(1), Drain(), click(1); }, {change}, 1},
         {"move within the drag distance",
@@ -120,7 +118,7 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          {},
          -1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Activate();
         c.act();
@@ -189,21 +187,20 @@ TEST_F(GadgetEventTest, TextFieldChangeAndFocus) {
 
 // Close requests queue one close event each time and keep the window.
 TEST_F(EventFormTest, WindowEventsKeepTheirPlaceAmongInputs) {
-    struct Case {
-        const char* name;
-        std::function<void()> act;
-        std::vector<Event> expected;
-    };
     const auto click = [] { test::Click(kButton); };
     const auto close = [] { test::RequestClose(kWindow); };
     const Event button = GadgetEvent(kButton, Type::Change);
-    const std::vector<Case> cases = {
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        std::vector<Event> expected;
+    } cases[] = {
         {"close, then click", [&] { close(), click(); }, {CloseEvent(), button}},
         {"click, then close", [&] { click(), close(); }, {button, CloseEvent()}},
         {"close, click, close", [&] { close(), click(), close(); }, {CloseEvent(), button}},
         {"two closes", [&] { close(), close(); }, {CloseEvent()}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Activate();
         c.act();
