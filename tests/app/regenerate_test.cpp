@@ -13,23 +13,22 @@ namespace {
 
 constexpr const char* kMarker = "not regenerated";
 
-class RegenerateTest : public MainFormTest {
-protected:
-    // Runs the pending turns one by one, putting a marker into the editor before each, and
-    // returns what each regeneration wrote.
-    static std::vector<std::string> RegenerationsOfPendingTurns() {
-        std::vector<std::string> written;
-        for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
-             event = tk::PollEvent()) {
-            tk::WriteGadgetText(GadgetId::Output, kMarker);
-            HandleEvent(event);
-            if (tk::ReadGadgetText(GadgetId::Output) != kMarker) {
-                written.push_back(tk::ReadGadgetText(GadgetId::Output));
-            }
+using RegenerateTest = MainFormTest;
+
+// Runs the pending turns one by one, putting a marker into the editor before each, and returns
+// what each regeneration wrote.
+std::vector<std::string> RegenerationsOfPendingTurns() {
+    std::vector<std::string> written;
+    for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
+         event = tk::PollEvent()) {
+        tk::WriteGadgetText(GadgetId::Output, kMarker);
+        HandleEvent(event);
+        if (tk::ReadGadgetText(GadgetId::Output) != kMarker) {
+            written.push_back(tk::ReadGadgetText(GadgetId::Output));
         }
-        return written;
     }
-};
+    return written;
+}
 
 // Nothing is generated before the panel's first event; a method added by Return counts as one
 // added by "+".
