@@ -20,13 +20,8 @@ protected:
         ShowPage(Page::Klasse);
     }
 
-    void Commit() {
-        if (std::get<1>(GetParam()) == Trigger::PlusButton) {
-            ClickButton(Pair().button);
-        } else {
-            PressReturn();
-        }
-    }
+    bool ByButton() const { return std::get<1>(GetParam()) == Trigger::PlusButton; }
+    void Commit() { ByButton() ? ClickButton(Pair().button) : PressReturn(); }
 
     void Add(const std::string& text) {
         TypeInto(Pair().field, text);
@@ -53,8 +48,7 @@ TEST_P(AddEntryTest, AppendsTheFieldUnchangedEmptiesItAndKeepsItFocused) {
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "before");
     Add("");
     EXPECT_EQ(Items(Pair().list), entries);
-    const bool byButton = std::get<1>(GetParam()) == Trigger::PlusButton;
-    EXPECT_EQ(tk::FocusedGadget(), byButton ? Pair().button : Pair().field);
+    EXPECT_EQ(tk::FocusedGadget(), ByButton() ? Pair().button : Pair().field);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPairsBothTriggers, AddEntryTest,

@@ -109,8 +109,7 @@ TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
     EXPECT_EQ(test::WindowAccessible(kMainWindow).name, "Quillmoor V.0.5 by Tovik");
     EXPECT_EQ(test::WindowAccessible(kMainWindow).role, Role::Window);
     for (const ExpectedName& expected : kExpectedNames) {
-        SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        EXPECT_EQ(test::AccessibleOf(expected.id).role, expected.role);
+        EXPECT_EQ(test::AccessibleOf(expected.id).role, expected.role) << "gadget " << expected.id;
     }
 }
 
