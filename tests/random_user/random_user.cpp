@@ -111,7 +111,7 @@ std::size_t Index(std::mt19937& random, std::size_t size) {
 
 template <typename Container>
 const auto& Pick(std::mt19937& random, const Container& container) {
-    return container[Index(random, container.size())];
+    return container[Index(random, std::size(container))];
 }
 
 enum class TextKind { Ascii, SpacesOnly, Windows1252Letters, OutsideWindows1252, Mixed };
@@ -303,13 +303,12 @@ private:
     void PressReturn() {
         const int gadget =
             std::uniform_int_distribution<int>(GadgetId::Panel, GadgetId::Output)(random_);
-        struct Press {
+        static const struct {
             const char* name;
             test::Key key;
             test::Modifiers modifiers;
             bool isTheShortcut;
-        };
-        static const std::array<Press, 7> kPresses = {{
+        } kPresses[] = {
             {"Return", test::Key::Return, test::kNoModifier, true},
             {"Return", test::Key::Return, test::kNoModifier, true},
             {"keypad Enter", test::Key::KeypadEnter, test::kNoModifier, true},
@@ -317,8 +316,8 @@ private:
             {"Control+Return", test::Key::Return, test::kControl, false},
             {"Alt+Return", test::Key::Return, test::kAlt, false},
             {"Shift+Control+Return", test::Key::Return, test::kShift | test::kControl, false},
-        }};
-        const Press& press = Pick(random_, kPresses);
+        };
+        const auto& press = Pick(random_, kPresses);
         Note(std::string(press.name) + " in gadget " + std::to_string(gadget));
 
         if (gadget != GadgetId::Panel) {
