@@ -67,27 +67,23 @@ TEST_F(MainFormTest, DeletingWithoutASelectionRemovesNothing) {
     EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
 }
 
-TEST_F(MainFormTest, CloseRequestAsksAndNoKeepsEverything) {
+// No keeps everything; yes ends the loop.
+TEST_F(MainFormTest, CloseRequestAsksAndOnlyYesEndsTheLoop) {
     ShowPage(Page::Klasse);
     ClickButton(GadgetId::AddMethod);
     ClickButton(GadgetId::AddAttribute);
     const std::vector<std::string> before = Snapshot();
-
-    test::RequestClose(kMainWindow);
-    const test::BoxAnswer answer(kNo);
-    EXPECT_EQ(RunPendingTurns(), LoopTurn::Continue);
-
-    EXPECT_TRUE(answer.Answered()) << answer.Problem();
-    EXPECT_EQ(answer.Text(), test::kQuitQuestion);
-    EXPECT_TRUE(test::IsWindowVisible(kMainWindow));
-    EXPECT_EQ(Snapshot(), before);
-}
-
-TEST_F(MainFormTest, CloseRequestAnsweredYesEndsTheLoop) {
-    test::RequestClose(kMainWindow);
-    const test::BoxAnswer answer(kYes);
-    EXPECT_EQ(RunPendingTurns(), LoopTurn::Quit);
-    EXPECT_TRUE(answer.Answered()) << answer.Problem();
+    for (const bool yes : {false, true}) {
+        test::RequestClose(kMainWindow);
+        const test::BoxAnswer answer(yes ? kYes : kNo);
+        EXPECT_EQ(RunPendingTurns(), yes ? LoopTurn::Quit : LoopTurn::Continue);
+        EXPECT_TRUE(answer.Answered()) << answer.Problem();
+        EXPECT_EQ(answer.Text(), test::kQuitQuestion);
+        if (!yes) {
+            EXPECT_TRUE(test::IsWindowVisible(kMainWindow));
+            EXPECT_EQ(Snapshot(), before);
+        }
+    }
 }
 
 }  // namespace

@@ -80,8 +80,14 @@ TEST_F(MainFormTest, EveryWidgetHasItsNumberPagePlaceAndText) {
     EXPECT_EQ(tk::GadgetItemCount(GadgetId::Methods), 0);
     EXPECT_EQ(tk::GadgetItemCount(GadgetId::Attributes), 0);
     EXPECT_EQ(tk::ReadGadgetState(GadgetId::CreateTestObject), 0);
+    // A screen reader reads the fields and lists by their captions and the "+" buttons by what
+    // they do.
+    for (const ExpectedName& expected : kExpectedNames) {
+        EXPECT_EQ(test::AccessibleOf(expected.id).name, expected.name) << "gadget " << expected.id;
+    }
 }
 
+// The window shows the program's icon at every size.
 TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
     EXPECT_EQ(test::WindowTitle(kMainWindow), "Quillmoor V.0.5 by Tovik");
     const test::Rect client = test::WindowClientArea(kMainWindow);
@@ -92,31 +98,18 @@ TEST_F(MainFormTest, WindowAndPanelStartOnTheFirstTab) {
               (std::vector<std::string>{"Allgemein", "Klasse", "Output"}));
     EXPECT_EQ(test::CurrentTab(GadgetId::Panel), 0);
     EXPECT_EQ(tk::FocusedGadget(), -1);
-}
-
-// A screen reader reads the fields and lists by their captions and the "+" buttons by what
-// they do.
-TEST_F(MainFormTest, ScreenReadersHearWhatEachWidgetIsFor) {
-    for (const ExpectedName& expected : kExpectedNames) {
-        SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        EXPECT_EQ(test::AccessibleName(expected.id), expected.name);
-    }
-}
-
-// ... and hears what kind of widget each is, inside a window under the form's title.
-TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
-    EXPECT_EQ(test::WindowAccessibleName(kMainWindow), "Quillmoor V.0.5 by Tovik");
-    EXPECT_EQ(test::WindowAccessibleRole(kMainWindow), Role::Window);
-    for (const ExpectedName& expected : kExpectedNames) {
-        SCOPED_TRACE("gadget " + std::to_string(expected.id));
-        EXPECT_EQ(test::AccessibleRoleOf(expected.id), expected.role);
-    }
-}
-
-TEST_F(MainFormTest, WindowShowsTheApplicationIconAtEverySize) {
     const std::vector<int> sizes = test::WindowIconSizes(kMainWindow);
     for (const int side : {16, 32, 48, 256}) {
-        EXPECT_NE(std::ranges::find(sizes, side), sizes.end()) << side;
+        EXPECT_NE(std::ranges::find(sizes, side), sizes.end()) << "icon of " << side;
+    }
+}
+
+// A screen reader hears what kind of widget each is, inside a window under the form's title.
+TEST_F(MainFormTest, ScreenReadersHearWhatKindEachWidgetIs) {
+    EXPECT_EQ(test::WindowAccessible(kMainWindow).name, "Quillmoor V.0.5 by Tovik");
+    EXPECT_EQ(test::WindowAccessible(kMainWindow).role, Role::Window);
+    for (const ExpectedName& expected : kExpectedNames) {
+        EXPECT_EQ(test::AccessibleOf(expected.id).role, expected.role) << "gadget " << expected.id;
     }
 }
 

@@ -2,7 +2,7 @@
 // from what the widgets hold at that moment.
 
 #include <algorithm>
-#include <ostream>
+#include <cstddef>
 #include <string>
 
 #include "generator/source_generator.h"
@@ -13,42 +13,25 @@ namespace {
 
 constexpr const char* kMarker = "not regenerated";
 
-class RegenerateTest : public MainFormTest {
-protected:
-    // Runs the pending turns one by one, putting a marker into the editor before each, and
-    // returns what each regeneration wrote.
-    static std::vector<std::string> RegenerationsOfPendingTurns() {
-        std::vector<std::string> written;
-        for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
-             event = tk::PollEvent()) {
-            tk::WriteGadgetText(GadgetId::Output, kMarker);
-            HandleEvent(event);
-            if (tk::ReadGadgetText(GadgetId::Output) != kMarker) {
-                written.push_back(tk::ReadGadgetText(GadgetId::Output));
-            }
+using RegenerateTest = MainFormTest;
+
+// Runs the pending turns one by one, putting a marker into the editor before each, and returns
+// what each regeneration wrote.
+std::vector<std::string> RegenerationsOfPendingTurns() {
+    std::vector<std::string> written;
+    for (tk::EventKind event = tk::PollEvent(); event != tk::EventKind::None;
+         event = tk::PollEvent()) {
+        tk::WriteGadgetText(GadgetId::Output, kMarker);
+        HandleEvent(event);
+        if (tk::ReadGadgetText(GadgetId::Output) != kMarker) {
+            written.push_back(tk::ReadGadgetText(GadgetId::Output));
         }
-        return written;
     }
-};
-
-TEST_F(RegenerateTest, RoadOfOneRequest) {
-    ShowPage(Page::Klasse);
-    TypeInto(GadgetId::MethodEntry, "Test.l(a,b)");
-    PressReturn();
-    EXPECT_EQ(Items(GadgetId::Methods), std::vector<std::string>{"Test.l(a,b)"});
-    EXPECT_EQ(tk::ReadGadgetText(GadgetId::MethodEntry), "");
-    EXPECT_EQ(tk::FocusedGadget(), GadgetId::MethodEntry);
-
-    ShowPage(Page::Output);
-    ClassDescription expected = DefaultDescription();
-    expected.methods = {"Test.l(a,b)"};
-    const std::string output = tk::ReadGadgetText(GadgetId::Output);
-    EXPECT_EQ(output, GenerateSource(expected));
-    EXPECT_NE(output.find("Procedure.l Test(*This.TestStruktur,a,b)\r"), std::string::npos);
-    EXPECT_EQ(output.find('\n'), std::string::npos);
+    return written;
 }
 
-// Nothing is generated before the panel's first event.
+// Nothing is generated before the panel's first event; a method added by Return counts as one
+// added by "+".
 TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
     EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "");
     TypeInto(GadgetId::ClassName, "Konto");
@@ -61,7 +44,7 @@ TEST_F(RegenerateTest, ReadsEveryWidgetOfTheForm) {
     TypeInto(GadgetId::MethodEntry, "Get.str(a)");
     ClickButton(GadgetId::AddMethod);
     TypeInto(GadgetId::MethodEntry, "Run");
-    ClickButton(GadgetId::AddMethod);
+    PressReturn();
     ClickButton(GadgetId::AddAttribute);
     ShowPage(Page::Output);
 
@@ -83,36 +66,28 @@ void ArrowOnTabRow(test::Key key, int times) {
     }
 }
 
-struct TabAction {
-    const char* name;
-    void (*act)();
-    size_t regenerations;
-};
-
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const TabAction& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
-class PanelEventTest : public RegenerateTest, public ::testing::WithParamInterface<TabAction> {};
-
-TEST_P(PanelEventTest, RegeneratesOncePerPanelEventWithTheSameResult) {
-    GetParam().act();
-    const std::vector<std::string> written = RegenerationsOfPendingTurns();
-    EXPECT_EQ(written.size(), GetParam().regenerations);
-    for (const std::string& text : written) {
-        EXPECT_EQ(text, GenerateSource(DefaultDescription()));
+// One after the other on the same form, each from where the one before left the tab row.
+TEST_F(RegenerateTest, RegeneratesOncePerPanelEventWithTheSameResult) {
+    const struct {
+        const char* name;
+        void (*act)();
+        std::size_t regenerations;
+    } cases[] = {
+        {"click on the shown tab", [] { test::ClickPage(Page::Allgemein); }, 1},
+        {"arrow left at the first tab", [] { ArrowOnTabRow(test::Key::Left, 1); }, 0},
+        {"arrow right twice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
+        {"click on another tab", [] { test::ClickPage(Page::Allgemein); }, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.act();
+        const std::vector<std::string> written = RegenerationsOfPendingTurns();
+        EXPECT_EQ(written.size(), c.regenerations);
+        for (const std::string& text : written) {
+            EXPECT_EQ(text, GenerateSource(DefaultDescription()));
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    MouseAndKeys, PanelEventTest,
-    ::testing::Values(TabAction{"ClickOnAnotherTab", [] { test::ClickPage(Page::Output); }, 2},
-                      TabAction{"ClickOnTheShownTab", [] { test::ClickPage(Page::Allgemein); }, 1},
-                      TabAction{"ArrowRightTwice", [] { ArrowOnTabRow(test::Key::Right, 2); }, 2},
-                      TabAction{"ArrowLeftAtTheFirstTab", [] { ArrowOnTabRow(test::Key::Left, 1); },
-                                0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RegenerateTest, TextTypedIntoTheEditorIsOverwrittenByTheNextRegeneration) {
     ShowPage(Page::Output);

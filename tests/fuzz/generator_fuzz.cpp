@@ -73,13 +73,11 @@ ClassDescription DescriptionFrom(FuzzedDataProvider& input) {
     description.className = input.ConsumeRandomLengthString(kMaxTextLength);
     description.structureName = input.ConsumeRandomLengthString(kMaxTextLength);
     description.methodTableLabel = input.ConsumeRandomLengthString(kMaxTextLength);
-    const int methodCount = input.ConsumeIntegralInRange(0, kMaxEntries);
-    for (int i = 0; i < methodCount; ++i) {
-        description.methods.push_back(input.ConsumeRandomLengthString(kMaxTextLength));
-    }
-    const int attributeCount = input.ConsumeIntegralInRange(0, kMaxEntries);
-    for (int i = 0; i < attributeCount; ++i) {
-        description.attributes.push_back(input.ConsumeRandomLengthString(kMaxTextLength));
+    for (auto* entries : {&description.methods, &description.attributes}) {
+        const int count = input.ConsumeIntegralInRange(0, kMaxEntries);
+        for (int i = 0; i < count; ++i) {
+            entries->push_back(input.ConsumeRandomLengthString(kMaxTextLength));
+        }
     }
     return description;
 }

@@ -7,12 +7,7 @@
 namespace quillmoor::test {
 
 inline ClassDescription DefaultDescription() {
-    ClassDescription description;
-    description.constructorHead = "New_TestKlasse()";
-    description.className = "TestKlasse";
-    description.structureName = "TestStruktur";
-    description.methodTableLabel = "Test_Methoden";
-    return description;
+    return {"New_TestKlasse()", "TestKlasse", "TestStruktur", "Test_Methoden", {}, {}, false};
 }
 
 }  // namespace quillmoor::test

@@ -16,12 +16,6 @@
 namespace quillmoor {
 namespace {
 
-std::string ReadGolden(const char* name) {
-    std::ifstream file(std::string(QUILLMOOR_TEST_DATA) + "/golden/" + name, std::ios::binary);
-    EXPECT_TRUE(file.is_open()) << name;
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 // GoogleTest shows where two texts differ line by line only when their lines end in line feeds.
 std::string WithLineFeeds(std::string text) {
     std::replace(text.begin(), text.end(), '\r', '\n');
@@ -48,7 +42,10 @@ ClassDescription Sample(std::vector<std::string> methods, std::vector<std::strin
 }
 
 TEST(GenerateSource, SampleClassMatchesGoldenFile) {
-    const std::string golden = ReadGolden("test_klasse.pb");
+    std::ifstream file(std::string(QUILLMOOR_TEST_DATA) + "/golden/test_klasse.pb",
+                       std::ios::binary);
+    ASSERT_TRUE(file.is_open());
+    const std::string golden{std::istreambuf_iterator<char>(file), {}};
     // An earlier text leaves nothing behind in the next.
     GenerateSource(Sample({"Name.s()", "Run( )"}, {}));
 

@@ -54,43 +54,27 @@ bool Read(const wchar_t* path, Shortcut& shortcut) {
     return read;
 }
 
-struct Search {
-    DWORD processId;
-    std::wstring title;
-    bool found = false;
-};
-
-// Another process's window gives its title without being asked, so a busy program holds
-// nothing up here.
-BOOL CALLBACK LookAt(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<Search*>(data);
+// The program's window, once shown. FindWindowW compares the titles the system holds for the
+// windows, without asking their programs, so a busy program holds nothing up here.
+bool WindowShown(DWORD processId, const std::wstring& title) {
+    const HWND window = FindWindowW(nullptr, title.c_str());
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner != search.processId || !IsWindowVisible(window)) {
-        return TRUE;
-    }
-    std::wstring title(search.title.size() + 2, L'\0');
-    title.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, title.data(), static_cast<int>(title.size()))));
-    search.found = title == search.title;
-    return search.found ? FALSE : TRUE;
+    return window != nullptr && owner == processId && IsWindowVisible(window);
 }
 
 // Looks on every tick of a timer until the window is there, the program has ended or the
 // patience is spent; nullptr when the window showed.
-const char* AwaitWindow(HANDLE process, Search& search) {
+const char* AwaitWindow(const PROCESS_INFORMATION& started, const std::wstring& title) {
     const ULONGLONG deadline = GetTickCount64() + kPatienceMs;
     SetTimer(nullptr, 0, kLookEveryMs, nullptr);
-    for (;;) {
-        EnumWindows(LookAt, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            return nullptr;
-        }
+    while (!WindowShown(started.dwProcessId, title)) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) {
             return "no window with that title showed in time";
         }
-        if (MsgWaitForMultipleObjects(1, &process, FALSE, static_cast<DWORD>(deadline - now),
+        if (MsgWaitForMultipleObjects(1, &started.hProcess, FALSE,
+                                      static_cast<DWORD>(deadline - now),
                                       QS_TIMER) == WAIT_OBJECT_0) {
             return "the program ended without showing the window";
         }
@@ -98,6 +82,7 @@ const char* AwaitWindow(HANDLE process, Search& search) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
     }
+    return nullptr;
 }
 
 std::string Utf8(const std::wstring& text) {
@@ -119,8 +104,7 @@ const char* OpenAndAwait(const Shortcut& shortcut, const std::wstring& title) {
         return "the program the shortcut points to did not start";
     }
     CloseHandle(started.hThread);
-    Search search{started.dwProcessId, title};
-    const char* problem = AwaitWindow(started.hProcess, search);
+    const char* problem = AwaitWindow(started, title);
     TerminateProcess(started.hProcess, 0);
     WaitForSingleObject(started.hProcess, kEndingMs);
     CloseHandle(started.hProcess);

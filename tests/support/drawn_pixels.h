@@ -2,6 +2,7 @@
 
 // How either form driver reads a gadget's colours off the pixels it drew.
 
+#include <algorithm>
 #include <map>
 #include <span>
 
@@ -10,27 +11,22 @@
 
 namespace quillmoor::test {
 
+// A tie goes to the lower colour number; where nothing contrasts, the text takes the background.
 inline DrawnColours ColoursOfPixels(std::span<const int> pixels) {
     std::map<int, int> counts;
     for (const int pixel : pixels) {
         ++counts[pixel];
     }
-    DrawnColours drawn{toolkit::kDefaultColour, toolkit::kDefaultColour};
-    int most = 0;
-    for (const auto& [colour, count] : counts) {
-        if (count > most) {
-            most = count;
-            drawn.background = colour;
-        }
+    if (counts.empty()) {
+        return {toolkit::kDefaultColour, toolkit::kDefaultColour};
     }
-    drawn.text = drawn.background;
-    for (const auto& [colour, count] : counts) {
-        if (toolkit::ContrastRatio(colour, drawn.background) >
-            toolkit::ContrastRatio(drawn.text, drawn.background)) {
-            drawn.text = colour;
-        }
-    }
-    return drawn;
+    const int background =
+        std::ranges::max_element(counts, {}, &std::pair<const int, int>::second)->first;
+    const auto contrast = [background](const auto& entry) {
+        return toolkit::ContrastRatio(entry.first, background);
+    };
+    const auto text = std::ranges::max_element(counts, {}, contrast);
+    return {background, contrast(*text) > 1 ? text->first : background};
 }
 
 }  // namespace quillmoor::test

@@ -153,12 +153,12 @@ private:
 
 // Answers the next modal box the way a user does: once the box is up, clicks the button with
 // the given caption, its access key marked by "&" as the platform holds it ("&Ja"), or presses
-// the key where the box put the focus. Arm it before the call that shows the box; afterwards
-// check Answered() and read what the box said.
+// the key, with the modifiers held, where the box put the focus. Arm it before the call that
+// shows the box; afterwards check Answered() and read what the box said.
 class BoxAnswer {
 public:
     explicit BoxAnswer(const std::string& buttonCaption);
-    explicit BoxAnswer(Key key);
+    explicit BoxAnswer(Key key, Modifiers modifiers = kNoModifier);
     ~BoxAnswer();
     BoxAnswer(const BoxAnswer&) = delete;
     BoxAnswer& operator=(const BoxAnswer&) = delete;
@@ -245,10 +245,12 @@ Rect WindowClientArea(int window);
 enum class AccessibleRole { Window, Text, List, PushButton, CheckBox, Other };
 
 // What a screen reader reads for a gadget, and for a window.
-std::string AccessibleName(int gadget);
-AccessibleRole AccessibleRoleOf(int gadget);
-std::string WindowAccessibleName(int window);
-AccessibleRole WindowAccessibleRole(int window);
+struct Accessible {
+    std::string name;
+    AccessibleRole role;
+};
+Accessible AccessibleOf(int gadget);
+Accessible WindowAccessible(int window);
 
 // A list's items as the list shows them, in UTF-8.
 std::vector<std::string> ShownItems(int list);

@@ -12,6 +12,7 @@
 
 #include "tests/toolkit/event_form_fixture.h"
 #include "tests/toolkit/fake_platform.h"
+#include "toolkit/core/readable_colours.h"
 #include "toolkit/core/running_core.h"
 #include "toolkit/toolkit.h"
 
@@ -69,12 +70,11 @@ protected:
 };
 
 TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
-    struct Moment {
+    const struct {
         const char* name;
         std::function<void()> reach;
         std::string failure;  // what LastFailure() says after a refused OpenFormWindow()
-    };
-    const Moment moments[] = {
+    } moments[] = {
         {"before the start", [] {}, "the toolkit is not running"},
         {"after a failed start",
          [] {
@@ -93,7 +93,7 @@ TEST_F(ToolkitLifetime, OutsideItCallsDoNothingAndReturnNoneValues) {
          },
          "the toolkit is not running"},
     };
-    for (const Moment& moment : moments) {
+    for (const auto& moment : moments) {
         SCOPED_TRACE(moment.name);
         moment.reach();
         EXPECT_EQ(RunningCore(), nullptr);
@@ -179,11 +179,6 @@ protected:
 // is asked to make anything; the edges themselves are accepted.
 TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
     constexpr int kMaxSide = 32767;
-    struct Case {
-        const char* name;
-        std::function<Handle()> call;
-        bool accepted;
-    };
     const auto gadget = [](int number) {
         return [number] { return CreateButtonGadget(number, 0, 0, 10, 10, ""); };
     };
@@ -193,7 +188,11 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
     const auto font = [](int number) {
         return [number] { return LoadNumberedFont(number, "Courier", 10); };
     };
-    const std::vector<Case> cases = {
+    const struct {
+        const char* name;
+        std::function<Handle()> call;
+        bool accepted;
+    } cases[] = {
         {"gadget -1", gadget(-1), false},
         {"gadget 32768", gadget(kMaxObjectNumber + 1), false},
         {"gadget 32767", gadget(kMaxObjectNumber), true},
@@ -212,7 +211,7 @@ TEST_F(CoreTest, TheCoreRefusesWhatNoPlatformCouldHold) {
         {"a font of size 1", [] { return LoadNumberedFont(1, "Courier", 1); }, true},
         {"both sides 32767", window(1, kMaxSide, kMaxSide), true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int madeBefore = fake_->made;
         EXPECT_EQ(c.call() != 0, c.accepted);
@@ -225,6 +224,14 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     EXPECT_NE(Create(kButton, GadgetKind::Check), 0);
     EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{oldButton});
     EXPECT_EQ(ReadGadgetState(kButton), -1);
+    // A panel takes the gadgets of its pages with it.
+    const NativeId panel = Native(kPanel);
+    Create(kPanel, GadgetKind::Button);
+    EXPECT_EQ(fake_->destroyed, (std::vector<NativeId>{oldButton, panel}));
+    for (const int gone : {kField, kList, kHiddenField}) {
+        EXPECT_EQ(Native(gone), 0u) << gone;
+    }
+    EXPECT_NE(Native(kEditor), 0u);
     ExpectNothingNamed(kNothing);
     EXPECT_EQ(BeginGadgetList(WindowHandle(kWindow)), 1);
     EXPECT_EQ(BeginGadgetList(static_cast<Handle>(Native(kButton))), 0);
@@ -238,16 +245,6 @@ TEST_F(CoreTest, NumbersAreReplacedAndKept) {
     EXPECT_EQ(WindowHandle(1), 0);
     EXPECT_EQ(LoadNumberedFont(0, "Courier", 10), 0);
     EXPECT_EQ(FontHandle(0), 0);
-}
-
-TEST_F(CoreTest, ReplacingAPanelTakesTheGadgetsOfItsPagesWithIt) {
-    const NativeId panel = Native(kPanel);
-    Create(kPanel, GadgetKind::Button);
-    EXPECT_EQ(fake_->destroyed, std::vector<NativeId>{panel});
-    for (const int gone : {kField, kList, kHiddenField}) {
-        EXPECT_EQ(Native(gone), 0u) << gone;
-    }
-    EXPECT_NE(Native(kEditor), 0u);
 }
 
 // Panels nest, a page takes its panel's place, and each EndGadgetList() goes back one panel,
@@ -375,12 +372,11 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
     constexpr std::int32_t kKeyF5 = 116;
     const std::int32_t all = kModShift | kModControl | kModAlt;
     BindShortcut(kWindow, kKeyF5 | kModControl | kModShift, 40);
-    struct Case {
+    const struct {
         int gadget;
         std::int32_t shortcut;
         bool taken;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {kField, kKeyReturn, true},
         {kEditor, kKeyReturn, true},
         {kField, kKeyReturn | kModShift, false},
@@ -398,7 +394,7 @@ TEST_F(CoreTest, ShortcutsMatchOnTheExactModifiers) {
         {kEditor, kKeyDelete, false},
         {kList, kKeyDelete, false},  // no item selected
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.gadget) + " key " + std::to_string(c.shortcut));
         EXPECT_EQ(Running().WouldTakeKey(Native(c.gadget), c.shortcut), c.taken);
         EXPECT_EQ(Running().KeyPressed(Native(c.gadget), c.shortcut), c.taken);
@@ -447,19 +443,18 @@ TEST_F(CoreTest, BindingAgainReplacesTheNumber) {
 }
 
 TEST_F(CoreTest, TabWalksTheShownGadgetsInCreationOrder) {
-    struct Step {
+    const std::int32_t back = kKeyTab | kModShift;
+    // The last two: a hidden gadget that has the focus counts by its place.
+    const struct {
         int from;  // -1: nothing has the focus
         std::int32_t key;
         int to;
-    };
-    const std::int32_t back = kKeyTab | kModShift;
-    // The last two: a hidden gadget that has the focus counts by its place.
-    const Step steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
-                          {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
-                          {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
-                          {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
-                          {kHiddenField, back, kList}};
-    for (const Step& step : steps) {
+    } steps[] = {{-1, kKeyTab, kPanel},      {-1, back, kButton},
+                 {kPanel, kKeyTab, kField},  {kList, kKeyTab, kEditor},
+                 {kButton, kKeyTab, kPanel}, {kEditor, back, kList},
+                 {kPanel, back, kButton},    {kHiddenField, kKeyTab, kEditor},
+                 {kHiddenField, back, kList}};
+    for (const auto& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + " key " + std::to_string(step.key));
         fake_->focused = step.from < 0 ? 0 : Native(step.from);
         EXPECT_TRUE(
@@ -573,15 +568,22 @@ TEST_F(CoreTest, ANewEditorTextKeepsTheReadersPlace) {
     EXPECT_EQ(fake_->views[Native(kEditor)], (View{9, 9, 9, 9}));
 }
 
-// Items and texts set by the caller post nothing; a focus given by the caller is reported.
+// Items, texts and names set by the caller post nothing; a focus given by the caller is
+// reported. A name is converted like every text; numbers that name no gadget, a window's
+// included, name nothing.
 TEST_F(CoreTest, TheCallersChangesPostNoEventButFocus) {
     fake_->echo = [](NativeId gadget) { Running().FocusIn(gadget); };
     InsertGadgetItem(kList, -1, "a");
     WriteGadgetText(kField, "b");
     WriteGadgetText(kEditor, "c");
-    SetGadgetAccessibleName(kList, "d");
+    SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
+    for (const int nothing : {kWindow, kNothing, -1}) {
+        SetGadgetAccessibleName(nothing, "niemand");
+    }
     FocusGadget(kField);
     EXPECT_EQ(Drain(), std::vector<Event>{GadgetEvent(kField, Type::FocusIn)});
+    EXPECT_EQ(fake_->accessibleNames,
+              (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
 // The editor is handed its lines ended by a lone CR whatever the caller wrote, and what it
@@ -594,17 +596,6 @@ TEST_F(CoreTest, TheEditorGetsLoneCarriageReturns) {
     EXPECT_EQ(ReadGadgetText(kEditor), "x");
     fake_->texts[Native(kEditor)] = u"a\r\nb\u2029";
     EXPECT_EQ(ReadGadgetText(kEditor), "a\rb\r");
-}
-
-// A name is converted like every text; numbers that name no gadget, a window's included,
-// name nothing.
-TEST_F(CoreTest, AccessibleNamesReachTheNamedGadgetOnly) {
-    SetGadgetAccessibleName(kButton, "Methode hinzuf\xFCgen");
-    for (const int nothing : {kWindow, kNothing, -1}) {
-        SetGadgetAccessibleName(nothing, "niemand");
-    }
-    EXPECT_EQ(fake_->accessibleNames,
-              (std::map<NativeId, std::u16string>{{Native(kButton), u"Methode hinzuf\u00FCgen"}}));
 }
 
 // What a field, list or editor is given to show, from the caller's colours and the desktop's.
@@ -634,11 +625,7 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"light desktop's text", {kNone, kPale}, kDarkText, false, {kDarkText, kPale}},
         {"dark desktop's text gives way", {kNone, kPale}, kNearWhite, false, {kBlack, kPale}},
         {"to white on a dark background", {kNone, kMidnight}, kGrey, false, {kWhite, kMidnight}},
-        {"dark desktop's text kept",
-         {kNone, kMidnight},
-         kNearWhite,
-         false,
-         {kNearWhite, kMidnight}},
+        {"desktop's kept on dark", {kNone, kMidnight}, kNearWhite, false, {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
         // Both sides of the readable level, and of the grey where black and white tie.
         {"grey 118 kept", {kNone, kWhite}, kGrey118, false, {kGrey118, kWhite}},
@@ -669,6 +656,31 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     SetGadgetColour(kButton, ColourType::Background, kPale);
     Running().DesktopColoursChanged();
     EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
+}
+
+// Pairs whose ratios are known, the edges of the readable level among them; the grey 85 stands
+// for a channel's dark half, where none of the others lie.
+TEST(ContrastRatio, MatchesKnownPairsInEitherOrder) {
+    const struct {
+        Colour first;
+        Colour second;
+        double ratio;
+    } pairs[] = {
+        {RGB(0, 0, 0), RGB(255, 255, 255), 21.0},
+        {RGB(255, 255, 230), RGB(255, 255, 230), 1.0},
+        {RGB(118, 118, 118), RGB(255, 255, 255), 4.54},
+        {RGB(119, 119, 119), RGB(255, 255, 255), 4.48},
+        {RGB(255, 0, 0), RGB(255, 255, 255), 4.0},
+        {RGB(0, 0, 255), RGB(255, 255, 255), 8.59},
+        {RGB(238, 238, 236), RGB(255, 255, 230), 1.15},
+        {RGB(85, 85, 85), RGB(255, 255, 255), 7.46},
+    };
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.ratio);
+        EXPECT_NEAR(ContrastRatio(pair.first, pair.second), pair.ratio, 0.005);
+        EXPECT_DOUBLE_EQ(ContrastRatio(pair.second, pair.first),
+                         ContrastRatio(pair.first, pair.second));
+    }
 }
 
 // Red in the lowest byte, as Windows lays out a colour.

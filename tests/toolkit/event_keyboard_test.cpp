@@ -113,28 +113,27 @@ TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
     ASSERT_NE(CreateButtonGadget(kLateButton, 110, 385, 100, 25, "Null"), 0);
     ASSERT_NE(CreateButtonGadget(kLastButton, 5, 385, 100, 25, "Ende"), 0);
     Activate();
-    struct Step {
+    // From the button on the first page the hidden page's gadgets are skipped.
+    const struct {
         int from;  // -1: no gadget has the focus
         bool backwards;
         int to;
-    };
-    // From the button on the first page the hidden page's gadgets are skipped.
-    const Step steps[] = {{-1, false, kPanel},
-                          {-1, true, kLastButton},
-                          {kPanel, false, kField},
-                          {kField, false, kReadOnlyField},
-                          {kReadOnlyField, false, kList},
-                          {kList, false, kCheck},
-                          {kButton, false, kEditor},
-                          {kLateButton, false, kLastButton},
-                          {kLastButton, false, kPanel},
-                          {kPanel, true, kLastButton},
-                          {kLastButton, true, kLateButton},
-                          {kLateButton, true, kEditor},
-                          {kEditor, true, kButton},
-                          {kReadOnlyField, true, kField},
-                          {kField, true, kPanel}};
-    for (const Step& step : steps) {
+    } steps[] = {{-1, false, kPanel},
+                 {-1, true, kLastButton},
+                 {kPanel, false, kField},
+                 {kField, false, kReadOnlyField},
+                 {kReadOnlyField, false, kList},
+                 {kList, false, kCheck},
+                 {kButton, false, kEditor},
+                 {kLateButton, false, kLastButton},
+                 {kLastButton, false, kPanel},
+                 {kPanel, true, kLastButton},
+                 {kLastButton, true, kLateButton},
+                 {kLateButton, true, kEditor},
+                 {kEditor, true, kButton},
+                 {kReadOnlyField, true, kField},
+                 {kField, true, kPanel}};
+    for (const auto& step : steps) {
         SCOPED_TRACE(std::to_string(step.from) + (step.backwards ? " back" : " on"));
         if (step.from < 0) {
             test::ClearFocus(kWindow);
@@ -145,11 +144,7 @@ TEST_F(EventFormTest, TabAndShiftTabWalkTheShownCandidates) {
         EXPECT_EQ(FocusedGadget(), step.to);
     }
     EXPECT_TRUE(test::HasFocusOnTabRow(kPanel));
-}
-
-TEST_F(EventFormTest, TabReachesTheOtherPageOnceItIsShown) {
-    Activate();
-    FocusGadget(kPanel);
+    // Once the other page is shown, Tab reaches its gadgets.
     test::PressKey(Key::Right);
     test::PressKey(Key::Tab);
     EXPECT_EQ(FocusedGadget(), kHiddenField);

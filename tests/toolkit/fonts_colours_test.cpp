@@ -23,14 +23,11 @@ TEST_F(FontsAndColours, ColourIsSetAndResetOnTheKindsThatTakeIt) {
         EXPECT_EQ(test::BackgroundColour(gadget), background);
         EXPECT_EQ(test::TextColour(gadget), text);
     }
-}
-
-TEST_F(FontsAndColours, AnEditorKeepsItsTextColourAcrossAFontChange) {
-    ASSERT_NE(CreateEditorGadget(1, 0, 0, 100, 50), 0);
-    SetGadgetColour(1, ColourType::Text, RGB(0, 0, 128));
-    AssignGadgetFont(1, LoadNumberedFont(0, "Courier", 10));
-    EXPECT_TRUE(test::FontIsFixedPitch(1));
-    EXPECT_EQ(test::TextColour(1), RGB(0, 0, 128));
+    // An editor keeps its text colour across a font change.
+    SetGadgetColour(3, ColourType::Text, RGB(0, 0, 128));
+    AssignGadgetFont(3, LoadNumberedFont(0, "Courier", 10));
+    EXPECT_TRUE(test::FontIsFixedPitch(3));
+    EXPECT_EQ(test::TextColour(3), RGB(0, 0, 128));
 }
 
 }  // namespace

@@ -7,19 +7,14 @@
 namespace quillmoor::toolkit {
 namespace {
 
-std::string AllBytes() {
-    std::string bytes(256, '\0');
-    std::iota(bytes.begin(), bytes.end(), '\0');
-    return bytes;
-}
-
 using Texts = ToolkitTest;
 
 // An item and a single-line field keep even NUL, CR and LF exactly as written, so that a text
 // passed through them is never cut short; emptied, a field reads empty. A field holds more than
 // the 32767 characters of the platforms' own limit, written or pasted.
 TEST_F(Texts, EveryByteRoundTripsThroughAnItemAndATextField) {
-    const std::string all = AllBytes();
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     ASSERT_NE(CreateListGadget(1, 0, 0, 100, 100), 0);
     InsertGadgetItem(1, -1, all);
     EXPECT_EQ(ReadGadgetItemText(1, 0), all);
@@ -38,7 +33,8 @@ TEST_F(Texts, EveryByteRoundTripsThroughAnItemAndATextField) {
 
 TEST_F(Texts, EveryByteRoundTripsThroughTheEditorWithLinesEndingInCarriageReturn) {
     ASSERT_NE(CreateEditorGadget(1, 0, 0, 200, 100), 0);
-    const std::string all = AllBytes();
+    std::string all(256, '\0');
+    std::iota(all.begin(), all.end(), '\0');
     WriteGadgetText(1, all);
     std::string expected = all;
     expected['\n'] = '\r';

@@ -38,11 +38,10 @@ TEST(Windows1252, EveryByteValueRoundTripsThroughUtf16) {
 }
 
 TEST(Windows1252, CodePointsWithoutAFormBecomeOneQuestionMarkEach) {
-    struct Case {
+    const struct {
         std::u16string input;
         std::string expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {u"\U0001F600", "?"},            // emoji: a surrogate pair, one character
         {u"a\u4E2Db", "a?b"},            // CJK
         {u"e\u0301", "e?"},              // combining acute accent
@@ -54,7 +53,7 @@ TEST(Windows1252, CodePointsWithoutAFormBecomeOneQuestionMarkEach) {
         {u"\uFFFF\U00010000", "??"},  // either side of the 16-bit range
         {u"\u00F6\u20AC", "\xF6\x80"},
     };
-    for (const Case& testCase : cases) {
+    for (const auto& testCase : cases) {
         EXPECT_EQ(Windows1252OfUtf16(testCase.input), testCase.expected);
     }
 }

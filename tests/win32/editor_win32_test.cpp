@@ -43,10 +43,6 @@ void AddMethodsAndAttributes() {
     }
 }
 
-void Generated() {
-    ShowPage(Page::Output);
-}
-
 void ShortenedByADeletion() {
     AddMethodsAndAttributes();
     ShowPage(Page::Output);
@@ -106,7 +102,7 @@ TEST_P(EditorCopyTest, CopyHoldsExactlyTheShownText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryText, EditorCopyTest,
-                         ::testing::Values(CopyCase{"Generated", Generated},
+                         ::testing::Values(CopyCase{"Generated", [] { ShowPage(Page::Output); }},
                                            CopyCase{"ShortenedByADeletion", ShortenedByADeletion},
                                            CopyCase{"LengthenedByNewEntries",
                                                     LengthenedByNewEntries},

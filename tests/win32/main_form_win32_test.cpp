@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/form_driver.h"
+#include "tests/support/main_form_driver.h"
 #include "tests/win32/win32_form_fixture.h"
 #include "toolkit/win32/win32_platform.h"
 
@@ -37,24 +39,24 @@ TEST_F(MainFormWin32, NativeStylesOfTheFormFieldsAndEditor) {
     }
 }
 
-// A page covers exactly the tab control's display area.
-TEST_F(MainFormWin32, TheShownPageFillsTheDisplayArea) {
+// Each page, once shown, covers exactly the tab control's display area and takes the themed
+// tab control's texture. Under Wine, without a visual style, it looks as it did.
+TEST_F(MainFormWin32, PagesFillTheDisplayAreaWithTheTabTexture) {
     const HWND panel = GadgetWindow(GadgetId::Panel);
     RECT display;
     GetClientRect(panel, &display);
     TabCtrl_AdjustRect(panel, FALSE, &display);
-    RECT page;
-    GetWindowRect(GetParent(GadgetWindow(GadgetId::ClassName)), &page);
-    MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&page), 2);
-    EXPECT_TRUE(EqualRect(&page, &display));
-}
-
-// Each page takes the themed tab control's texture. Under Wine, without a visual style, it looks
-// as it did.
-TEST_F(MainFormWin32, PagesShowTheTabTexture) {
-    for (const int gadget : {GadgetId::ClassName, GadgetId::Methods, GadgetId::Output}) {
+    for (const auto& [gadget, shown] : {std::pair{GadgetId::ClassName, test::Page::Allgemein},
+                                        {GadgetId::Methods, test::Page::Klasse},
+                                        {GadgetId::Output, test::Page::Output}}) {
         SCOPED_TRACE(gadget);
-        EXPECT_TRUE(IsThemeDialogTextureEnabled(GetParent(GadgetWindow(gadget))));
+        test::ClickPage(shown);
+        const HWND page = GetParent(GadgetWindow(gadget));
+        RECT place;
+        GetWindowRect(page, &place);
+        MapWindowPoints(nullptr, panel, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_TRUE(EqualRect(&place, &display));
+        EXPECT_TRUE(IsThemeDialogTextureEnabled(page));
     }
 }
 
@@ -163,10 +165,9 @@ TEST_F(MainFormWin32, AChangeOfDensityScalesTheWholeForm) {
     const std::vector<RECT> back = Layout();
     for (std::size_t index = 0; index < before.size(); ++index) {
         SCOPED_TRACE(index);
-        EXPECT_NEAR(doubled[index].left, 2 * before[index].left, 1);
-        EXPECT_NEAR(doubled[index].top, 2 * before[index].top, 1);
-        EXPECT_NEAR(doubled[index].right, 2 * before[index].right, 1);
-        EXPECT_NEAR(doubled[index].bottom, 2 * before[index].bottom, 1);
+        for (const auto side : {&RECT::left, &RECT::top, &RECT::right, &RECT::bottom}) {
+            EXPECT_NEAR(doubled[index].*side, 2 * before[index].*side, 1);
+        }
         EXPECT_TRUE(EqualRect(&back[index], &before[index]));
     }
 }

@@ -2,26 +2,16 @@
 // loaded: Windows' own come from the system folder.
 
 #include <gtest/gtest.h>
+#include <process.h>
 
+#include <filesystem>
 #include <string>
 
 #include "toolkit/win32/windows_api.h"
 
 namespace {
 
-std::wstring Wide(const char* path) {
-    return {path, path + std::char_traits<char>::length(path)};
-}
-
-std::wstring ScratchFolder() {
-    wchar_t temporary[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temporary);
-    wchar_t name[MAX_PATH + 1] = {};
-    GetTempFileNameW(temporary, L"qm", 0, name);
-    DeleteFileW(name);
-    CreateDirectoryW(name, nullptr);
-    return name;
-}
+namespace fs = std::filesystem;
 
 constexpr wchar_t kProbeName[] = L"planted-library-probe.exe";
 
@@ -51,44 +41,33 @@ private:
     HKEY overrides_ = nullptr;
 };
 
-// The probe's exit code, -1 when it could not be run.
-int RunIn(const std::wstring& folder, const std::wstring& program) {
-    STARTUPINFOW start{};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION process{};
-    std::wstring commandLine = L"\"" + program + L"\"";
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &start, &process)) {
-        return -1;
-    }
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+// The probe's exit code, -1 when it could not be run; the probe starts in the folder.
+int RunIn(const fs::path& folder, const fs::path& program) {
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    const std::wstring quoted = L"\"" + program.wstring() + L"\"";
+    const auto code = _wspawnl(_P_WAIT, program.c_str(), quoted.c_str(), nullptr);
+    fs::current_path(before);
     return static_cast<int>(code);
 }
 
 TEST(PlantedLibrary, NeitherRichEditNameLoadsAFileBesideTheProgram) {
-    const std::wstring folder = ScratchFolder();
-    const std::wstring program = folder + L"\\" + kProbeName;
-    const std::wstring planted[] = {folder + L"\\riched20.dll", folder + L"\\riched32.dll"};
-    ASSERT_TRUE(CopyFileW(Wide(QUILLMOOR_PLANTED_LIBRARY_PROBE).c_str(), program.c_str(), FALSE));
-    for (const std::wstring& library : planted) {
-        ASSERT_TRUE(CopyFileW(Wide(QUILLMOOR_PLANTED_LIBRARY).c_str(), library.c_str(), FALSE));
+    const fs::path folder =
+        fs::temp_directory_path() / ("qm-planted-" + std::to_string(GetCurrentProcessId()));
+    fs::remove_all(folder);  // as a failed run with the same process number left it
+    fs::create_directories(folder);
+    ASSERT_TRUE(fs::copy_file(QUILLMOOR_PLANTED_LIBRARY_PROBE, folder / kProbeName));
+    for (const char* library : {"riched20.dll", "riched32.dll"}) {
+        ASSERT_TRUE(fs::copy_file(QUILLMOOR_PLANTED_LIBRARY, folder / library));
     }
     {
         const PreferDllFiles preferFiles;
-        EXPECT_EQ(RunIn(folder, program), 0);
+        EXPECT_EQ(RunIn(folder, folder / kProbeName), 0);
     }
-    for (const std::wstring& library : planted) {
-        EXPECT_TRUE(GetFileAttributesW((library + L".loaded").c_str()) == INVALID_FILE_ATTRIBUTES)
-            << "loaded: " << std::string(library.begin(), library.end());
-        DeleteFileW((library + L".loaded").c_str());
-        DeleteFileW(library.c_str());
+    for (const char* library : {"riched20.dll", "riched32.dll"}) {
+        EXPECT_FALSE(fs::exists(folder / (std::string(library) + ".loaded"))) << library;
     }
-    DeleteFileW(program.c_str());
-    RemoveDirectoryW(folder.c_str());
+    fs::remove_all(folder);
 }
 
 }  // namespace

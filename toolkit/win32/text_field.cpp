@@ -21,6 +21,7 @@ struct Fit {
     HFONT face = nullptr;      // the font the field was given
     HFONT narrowed = nullptr;  // made here, shown instead of the face while the face is too wide
     bool applying = false;     // the field hears the font and margins it is given here
+    bool fontGiven = false;    // until then the field shows the system font
 };
 
 int TextWidth(HDC context, HFONT font, const std::wstring& text) {
@@ -166,14 +167,17 @@ public:
 
 private:
     // A caption is fitted again whenever its text, font or size changes; the fonts it makes for
-    // that go with the field.
+    // that go with the field. Every control is given its font right after its place, so a
+    // caption is first fitted then: a fit in the system font before it would be undone at once,
+    // and each of its narrower faces costs a font made and measured.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (!keptWhole_ || fit_.applying) {
+        if (!keptWhole_ || fit_.applying || (message != WM_SETFONT && !fit_.fontGiven)) {
             return Control::HandleMessage(message, wParam, lParam);
         }
         switch (message) {
             case WM_SETFONT:
                 fit_.face = reinterpret_cast<HFONT>(wParam);
+                fit_.fontGiven = true;
                 [[fallthrough]];
             case WM_SETTEXT:
             case WM_SIZE: {

@@ -23,12 +23,12 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 #include "tests/support/drawn_pixels.h"
 #include "tests/support/form_driver.h"
-#include "tests/support/qt/modal_answerer.h"
 #include "tests/support/qt/native_widgets.h"
 #include "toolkit/qt/qt_platform.h"
 
@@ -45,31 +45,14 @@ Qt::KeyboardModifiers QtModifiers(Modifiers modifiers) {
 }
 
 Qt::Key QtKey(Key key) {
-    constexpr std::pair<Key, Qt::Key> kKeys[] = {
-        {Key::Return, Qt::Key_Return},
-        {Key::KeypadEnter, Qt::Key_Enter},
-        {Key::Tab, Qt::Key_Tab},
-        {Key::Backtab, Qt::Key_Backtab},
-        {Key::Left, Qt::Key_Left},
-        {Key::Right, Qt::Key_Right},
-        {Key::Home, Qt::Key_Home},
-        {Key::End, Qt::Key_End},
-        {Key::Delete, Qt::Key_Delete},
-        {Key::Insert, Qt::Key_Insert},
-        {Key::Backspace, Qt::Key_Backspace},
-        {Key::Space, Qt::Key_Space},
-        {Key::SelectAll, Qt::Key_A},
-        {Key::Copy, Qt::Key_C},
-        {Key::Cut, Qt::Key_X},
-        {Key::J, Qt::Key_J},
-        {Key::N, Qt::Key_N},
-    };
-    for (const auto& [ours, qt] : kKeys) {
-        if (ours == key) {
-            return qt;
-        }
-    }
-    return Qt::Key_unknown;
+    // In the order of Key.
+    constexpr Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Enter,  Qt::Key_Tab,       Qt::Key_Backtab,
+                                 Qt::Key_Left,   Qt::Key_Right,  Qt::Key_Home,      Qt::Key_End,
+                                 Qt::Key_Delete, Qt::Key_Insert, Qt::Key_Backspace, Qt::Key_Space,
+                                 Qt::Key_A,      Qt::Key_C,      Qt::Key_X,         Qt::Key_J,
+                                 Qt::Key_N};
+    static_assert(std::size(kKeys) == static_cast<std::size_t>(Key::N) + 1);
+    return kKeys[static_cast<std::size_t>(key)];
 }
 
 Qt::MouseButton QtButton(Button button) {
@@ -78,10 +61,6 @@ Qt::MouseButton QtButton(Button button) {
 
 QString FromUcs4(const std::u32string& text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string Utf8(const QString& text) {
-    return text.toStdString();
 }
 
 QPoint QtPoint(Point point) {
@@ -106,35 +85,21 @@ QWidget* MouseTarget(int gadget) {
 }
 
 QWidget* KeyTarget() {
-    if (QWidget* focused = QApplication::focusWidget()) {
-        return focused;
-    }
-    return QApplication::activeWindow();
+    QWidget* focused = QApplication::focusWidget();
+    return focused != nullptr ? focused : QApplication::activeWindow();
 }
 
-QAccessibleInterface* InterfaceOf(QWidget* widget) {
-    return QAccessible::queryAccessibleInterface(widget);
-}
-
-std::string NameOf(QWidget* widget) {
-    return InterfaceOf(widget)->text(QAccessible::Name).toStdString();
-}
-
-AccessibleRole RoleOf(QWidget* widget) {
-    switch (InterfaceOf(widget)->role()) {
-        case QAccessible::Window:
-            return AccessibleRole::Window;
-        case QAccessible::EditableText:
-            return AccessibleRole::Text;
-        case QAccessible::List:
-            return AccessibleRole::List;
-        case QAccessible::PushButton:
-            return AccessibleRole::PushButton;
-        case QAccessible::CheckBox:
-            return AccessibleRole::CheckBox;
-        default:
-            return AccessibleRole::Other;
-    }
+Accessible AccessibleOfWidget(QWidget* widget) {
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    using Role = std::pair<QAccessible::Role, AccessibleRole>;
+    const Role roles[] = {{QAccessible::Window, AccessibleRole::Window},
+                          {QAccessible::EditableText, AccessibleRole::Text},
+                          {QAccessible::List, AccessibleRole::List},
+                          {QAccessible::PushButton, AccessibleRole::PushButton},
+                          {QAccessible::CheckBox, AccessibleRole::CheckBox}};
+    const auto* role = std::ranges::find(roles, accessible->role(), &Role::first);
+    return {accessible->text(QAccessible::Name).toStdString(),
+            role == std::end(roles) ? AccessibleRole::Other : role->second};
 }
 
 }  // namespace
@@ -333,33 +298,6 @@ int KeyPressCounter::Presses() const {
     return watch_->presses;
 }
 
-struct BoxAnswer::Watch {
-    ModalAnswerer answerer;
-};
-
-BoxAnswer::BoxAnswer(const std::string& buttonCaption)
-    : watch_(new Watch{ModalAnswerer(QString::fromStdString(buttonCaption))}) {}
-
-BoxAnswer::BoxAnswer(Key key) : watch_(new Watch{ModalAnswerer(QtKey(key))}) {}
-
-BoxAnswer::~BoxAnswer() = default;
-
-bool BoxAnswer::Answered() const {
-    return watch_->answerer.Answered();
-}
-
-std::string BoxAnswer::Problem() const {
-    return Utf8(watch_->answerer.Problem());
-}
-
-std::string BoxAnswer::Title() const {
-    return Utf8(watch_->answerer.Title());
-}
-
-std::string BoxAnswer::Text() const {
-    return Utf8(watch_->answerer.Text());
-}
-
 toolkit::GadgetKind ShownKind(int gadget) {
     using toolkit::GadgetKind;
     const QWidget* widget = GadgetWidget(gadget);
@@ -377,16 +315,6 @@ toolkit::GadgetKind ShownKind(int gadget) {
     return GadgetKind::Button;
 }
 
-// A line edit's inside, within its frame.
-QRect LineEditContents(const QLineEdit& field) {
-    QStyleOptionFrame option;
-    option.initFrom(&field);
-    option.rect = field.contentsRect();
-    option.lineWidth = field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field);
-    option.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
-    return field.style()->subElementRect(QStyle::SE_LineEditContents, &option, &field);
-}
-
 // The product's own rule, which its captions fit their text by.
 bool ShowsWholeText(int gadget) {
     const auto* caption = dynamic_cast<const toolkit::qt::ReadOnlyField*>(GadgetWidget(gadget));
@@ -395,18 +323,18 @@ bool ShowsWholeText(int gadget) {
 
 std::string SelectedText(int gadget) {
     const auto* field = qobject_cast<const QLineEdit*>(GadgetWidget(gadget));
-    return field == nullptr ? std::string() : Utf8(field->selectedText());
+    return field == nullptr ? std::string() : field->selectedText().toStdString();
 }
 
 std::string WindowTitle(int window) {
-    return Utf8(WindowWidget(window)->windowTitle());
+    return WindowWidget(window)->windowTitle().toStdString();
 }
 
 std::vector<std::string> TabCaptions(int panel) {
     std::vector<std::string> captions;
     const QTabWidget* widget = PanelWidget(panel);
     for (int tab = 0; tab < widget->count(); ++tab) {
-        captions.push_back(Utf8(widget->tabText(tab)));
+        captions.push_back(widget->tabText(tab).toStdString());
     }
     return captions;
 }
@@ -415,7 +343,7 @@ std::vector<std::string> ShownItems(int list) {
     std::vector<std::string> items;
     const QListWidget* widget = ListWidget(list);
     for (int row = 0; row < widget->count(); ++row) {
-        items.push_back(Utf8(widget->item(row)->text()));
+        items.push_back(widget->item(row)->text().toStdString());
     }
     return items;
 }
@@ -423,9 +351,9 @@ std::vector<std::string> ShownItems(int list) {
 std::string ShownText(int gadget) {
     const QWidget* widget = GadgetWidget(gadget);
     if (const auto* editor = qobject_cast<const QPlainTextEdit*>(widget)) {
-        return Utf8(editor->toPlainText());
+        return editor->toPlainText().toStdString();
     }
-    return Utf8(widget->property("text").toString());
+    return widget->property("text").toString().toStdString();
 }
 
 // Lines do not wrap, so the scroll bar counts whole lines.
@@ -517,9 +445,17 @@ DrawnColours ColoursDrawn(int gadget) {
     if (auto* area = qobject_cast<QAbstractScrollArea*>(widget)) {
         inside = area->viewport()->grab().toImage();
     } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        // The padding clear of the text, where the corners of a rounded frame reach in.
-        inside =
-            field->grab(LineEditContents(*field).marginsRemoved(QMargins(2, 2, 2, 2))).toImage();
+        // The field's inside, within its frame, less the padding clear of the text, where the
+        // corners of a rounded frame reach in.
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.rect = field->contentsRect();
+        option.lineWidth =
+            field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+        option.state |= QStyle::State_Sunken | QStyle::State_ReadOnly;
+        const QRect contents =
+            field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+        inside = field->grab(contents.marginsRemoved(QMargins(2, 2, 2, 2))).toImage();
     }
     std::vector<int> pixels;
     for (int y = 0; y < inside.height(); ++y) {
@@ -557,20 +493,12 @@ void WhileWaiting(std::function<void()> action) {
     QTimer::singleShot(0, std::move(action));
 }
 
-std::string AccessibleName(int gadget) {
-    return NameOf(GadgetWidget(gadget));
+Accessible AccessibleOf(int gadget) {
+    return AccessibleOfWidget(GadgetWidget(gadget));
 }
 
-AccessibleRole AccessibleRoleOf(int gadget) {
-    return RoleOf(GadgetWidget(gadget));
-}
-
-std::string WindowAccessibleName(int window) {
-    return NameOf(WindowWidget(window));
-}
-
-AccessibleRole WindowAccessibleRole(int window) {
-    return RoleOf(WindowWidget(window));
+Accessible WindowAccessible(int window) {
+    return AccessibleOfWidget(WindowWidget(window));
 }
 
 }  // namespace quillmoor::test

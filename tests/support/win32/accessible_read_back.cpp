@@ -2,7 +2,9 @@
 // asked for as a screen reader asks, and read through IAccessible, as UI Automation reads the
 // standard controls too.
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "tests/support/win32/native_windows.h"
 
@@ -19,17 +21,6 @@ struct Release {
 };
 using AccessibleObject = std::unique_ptr<IAccessible, Release>;
 
-// OBJID_CLIENT is what a control is to a screen reader; a top-level window is OBJID_WINDOW, its
-// frame and title bar, around the client area.
-AccessibleObject ObjectOf(HWND window, LONG object) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(object), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return nullptr;
-    }
-    return AccessibleObject(accessible);
-}
-
 VARIANT Self() {
     VARIANT self;
     VariantInit(&self);
@@ -38,59 +29,45 @@ VARIANT Self() {
     return self;
 }
 
-std::string NameOf(HWND window, LONG object) {
-    const AccessibleObject accessible = ObjectOf(window, object);
-    BSTR name = nullptr;
-    if (accessible == nullptr || accessible->get_accName(Self(), &name) != S_OK ||
-        name == nullptr) {
-        return {};
+// OBJID_CLIENT is what a control is to a screen reader; a top-level window is OBJID_WINDOW, its
+// frame and title bar, around the client area.
+Accessible AccessibleOfWindow(HWND window, LONG object) {
+    Accessible read{{}, AccessibleRole::Other};
+    IAccessible* asked = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(object), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&asked)))) {
+        return read;
     }
-    std::string text = Utf8(std::wstring_view(name, SysStringLen(name)));
-    SysFreeString(name);
-    return text;
-}
-
-AccessibleRole RoleOf(HWND window, LONG object) {
-    const AccessibleObject accessible = ObjectOf(window, object);
+    const AccessibleObject accessible(asked);
+    BSTR name = nullptr;
+    if (accessible->get_accName(Self(), &name) == S_OK && name != nullptr) {
+        read.name = Utf8(std::wstring_view(name, SysStringLen(name)));
+        SysFreeString(name);
+    }
+    using Role = std::pair<LONG, AccessibleRole>;
+    const Role roles[] = {{ROLE_SYSTEM_WINDOW, AccessibleRole::Window},
+                          {ROLE_SYSTEM_TEXT, AccessibleRole::Text},
+                          {ROLE_SYSTEM_LIST, AccessibleRole::List},
+                          {ROLE_SYSTEM_PUSHBUTTON, AccessibleRole::PushButton},
+                          {ROLE_SYSTEM_CHECKBUTTON, AccessibleRole::CheckBox}};
     VARIANT role;
     VariantInit(&role);
-    if (accessible == nullptr || accessible->get_accRole(Self(), &role) != S_OK ||
-        role.vt != VT_I4) {
-        VariantClear(&role);
-        return AccessibleRole::Other;
+    if (accessible->get_accRole(Self(), &role) == S_OK && role.vt == VT_I4) {
+        const auto* found = std::ranges::find(roles, role.lVal, &Role::first);
+        read.role = found == std::end(roles) ? AccessibleRole::Other : found->second;
     }
-    switch (role.lVal) {
-        case ROLE_SYSTEM_WINDOW:
-            return AccessibleRole::Window;
-        case ROLE_SYSTEM_TEXT:
-            return AccessibleRole::Text;
-        case ROLE_SYSTEM_LIST:
-            return AccessibleRole::List;
-        case ROLE_SYSTEM_PUSHBUTTON:
-            return AccessibleRole::PushButton;
-        case ROLE_SYSTEM_CHECKBUTTON:
-            return AccessibleRole::CheckBox;
-        default:
-            return AccessibleRole::Other;
-    }
+    VariantClear(&role);
+    return read;
 }
 
 }  // namespace
 
-std::string AccessibleName(int gadget) {
-    return NameOf(GadgetWindow(gadget), OBJID_CLIENT);
+Accessible AccessibleOf(int gadget) {
+    return AccessibleOfWindow(GadgetWindow(gadget), OBJID_CLIENT);
 }
 
-AccessibleRole AccessibleRoleOf(int gadget) {
-    return RoleOf(GadgetWindow(gadget), OBJID_CLIENT);
-}
-
-std::string WindowAccessibleName(int window) {
-    return NameOf(FormWindow(window), OBJID_WINDOW);
-}
-
-AccessibleRole WindowAccessibleRole(int window) {
-    return RoleOf(FormWindow(window), OBJID_WINDOW);
+Accessible WindowAccessible(int window) {
+    return AccessibleOfWindow(FormWindow(window), OBJID_WINDOW);
 }
 
 }  // namespace quillmoor::test

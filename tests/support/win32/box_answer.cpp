@@ -20,6 +20,7 @@ struct BoxAnswer::Watch {
 
     std::string caption;  // UTF-8, as the driver reads the box
     Key key = Key::Return;
+    Modifiers modifiers = kNoModifier;
     bool byKey = false;
     UINT_PTR timer = 0;
     bool answered = false;
@@ -56,7 +57,7 @@ void CALLBACK BoxAnswer::Watch::Look(HWND, UINT, UINT_PTR, DWORD) {
         const KeyStroke stroke = StrokeOf(watch->key);
         const HWND focused = GetFocus();
         PostKeyStroke(focused != nullptr && IsChild(box, focused) ? focused : box,
-                      stroke.virtualKey, stroke.implied, stroke.extended);
+                      stroke.virtualKey, stroke.implied | watch->modifiers, stroke.extended);
         watch->answered = true;
         return;
     }
@@ -77,8 +78,9 @@ BoxAnswer::BoxAnswer(const std::string& buttonCaption) : watch_(new Watch) {
     watch_->Arm();
 }
 
-BoxAnswer::BoxAnswer(Key key) : watch_(new Watch) {
+BoxAnswer::BoxAnswer(Key key, Modifiers modifiers) : watch_(new Watch) {
     watch_->key = key;
+    watch_->modifiers = modifiers;
     watch_->byKey = true;
     watch_->Arm();
 }

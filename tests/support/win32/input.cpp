@@ -61,19 +61,21 @@ void PostMouse(HWND window, UINT message, WPARAM keys, Point point) {
     PostMessageW(window, message, keys, MAKELPARAM(point.x, point.y));
 }
 
-UINT Down(Button button) {
-    return button == Button::Left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
+Point Centre(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-UINT Up(Button button) {
-    return button == Button::Left ? WM_LBUTTONUP : WM_RBUTTONUP;
+// ActivateWindow() for any window of the thread.
+bool Activate(HWND window) {
+    SetForegroundWindow(window);
+    SetActiveWindow(window);
+    HandlePendingInput();
+    return GetActiveWindow() == window;
 }
 
 HWND KeyTarget() {
-    if (const HWND focused = GetFocus()) {
-        return focused;
-    }
-    return GetActiveWindow();
+    const HWND focused = GetFocus();
+    return focused != nullptr ? focused : GetActiveWindow();
 }
 
 // The key with the modifiers held, handled before it returns.
@@ -86,17 +88,13 @@ void Stroke(UINT virtualKey, Modifiers held, bool extended) {
 Point TabCentre(HWND tabs, int tab) {
     RECT item;
     TabCtrl_GetItemRect(tabs, tab, &item);
-    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    return Centre(item);
 }
 
 }  // namespace
 
 bool ActivateWindow(int window) {
-    const HWND form = FormWindow(window);
-    SetForegroundWindow(form);
-    SetActiveWindow(form);
-    HandlePendingInput();
-    return GetActiveWindow() == form;
+    return Activate(FormWindow(window));
 }
 
 // The close box: the window menu's Close, as a click on the box sends it. While a modal box
@@ -116,10 +114,7 @@ struct OtherProgram::Window {
 OtherProgram::OtherProgram() : window_(std::make_unique<Window>()) {
     window_->window = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
                                       0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(window_->window);
-    SetActiveWindow(window_->window);
-    HandlePendingInput();
-    window_->active = GetActiveWindow() == window_->window;
+    window_->active = Activate(window_->window);
 }
 
 OtherProgram::~OtherProgram() {
@@ -132,23 +127,18 @@ bool OtherProgram::IsActive() const {
 
 // The colours of a dark theme where fields and lists take theirs: the window and its text.
 struct DarkDesktop::Saved {
-    std::array<COLORREF, 2> colours;
+    static constexpr int kDarkened[] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    COLORREF colours[2];
 };
-
-namespace {
-
-constexpr std::array<int, 2> kDarkened{COLOR_WINDOW, COLOR_WINDOWTEXT};
-
-}  // namespace
 
 DarkDesktop::DarkDesktop()
     : saved_(new Saved{{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)}}) {
-    const std::array<COLORREF, 2> dark{0x2D2D2D, 0xECEEEE};
-    SetSysColors(static_cast<int>(kDarkened.size()), kDarkened.data(), dark.data());
+    const COLORREF dark[] = {0x2D2D2D, 0xECEEEE};
+    SetSysColors(2, Saved::kDarkened, dark);
 }
 
 DarkDesktop::~DarkDesktop() {
-    SetSysColors(static_cast<int>(kDarkened.size()), kDarkened.data(), saved_->colours.data());
+    SetSysColors(2, Saved::kDarkened, saved_->colours);
 }
 
 // Near the top of a list or editor, so that a list with items selects its first.
@@ -163,17 +153,15 @@ void Click(int gadget, Button button, Modifiers modifiers) {
 void ClickAt(int gadget, Point point, Button button, Modifiers modifiers) {
     const HWND window = GadgetWindow(gadget);
     const HeldModifiers state(modifiers);
-    PostMouse(window, Down(button), MouseKeys(button, modifiers), point);
-    PostMouse(window, Up(button), MouseKeys(button, modifiers) & ~(MK_LBUTTON | MK_RBUTTON), point);
+    const bool left = button == Button::Left;
+    PostMouse(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, MouseKeys(button, modifiers), point);
+    PostMouse(window, left ? WM_LBUTTONUP : WM_RBUTTONUP,
+              MouseKeys(button, modifiers) & ~(MK_LBUTTON | MK_RBUTTON), point);
     HandlePendingInput();
 }
 
 void ClickTab(int panel, int tab, Button button) {
-    const HWND tabs = GadgetWindow(panel);
-    const Point centre = TabCentre(tabs, tab);
-    PostMouse(tabs, Down(button), MouseKeys(button, kNoModifier), centre);
-    PostMouse(tabs, Up(button), 0, centre);
-    HandlePendingInput();
+    ClickAt(panel, TabCentre(GadgetWindow(panel), tab), button, kNoModifier);
 }
 
 void TurnWheelOverTabs(int panel) {
@@ -193,7 +181,7 @@ Point ItemCentre(int list, int index) {
     RECT item{};
     SendMessageW(GadgetWindow(list), LB_GETITEMRECT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&item));
-    return {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    return Centre(item);
 }
 
 Point EmptyPartOf(int list) {
@@ -316,17 +304,12 @@ int KeyPressCounter::Presses() const {
 
 namespace {
 
-std::vector<std::function<void()>>& Waiting() {
-    static std::vector<std::function<void()>> actions;
-    return actions;
-}
+std::vector<std::function<void()>> waiting;
 
 // A timer's message comes only when the queue holds nothing else: when the toolkit waits.
 void CALLBACK RunWaiting(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    std::vector<std::function<void()>> actions = std::move(Waiting());
-    Waiting().clear();
-    for (const auto& action : actions) {
+    for (const auto& action : std::exchange(waiting, {})) {
         action();
     }
 }
@@ -334,7 +317,7 @@ void CALLBACK RunWaiting(HWND, UINT, UINT_PTR timer, DWORD) {
 }  // namespace
 
 void WhileWaiting(std::function<void()> action) {
-    Waiting().push_back(std::move(action));
+    waiting.push_back(std::move(action));
     SetTimer(nullptr, 0, 0, RunWaiting);
 }
 

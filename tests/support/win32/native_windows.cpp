@@ -1,5 +1,7 @@
 #include "tests/support/win32/native_windows.h"
 
+#include <iterator>
+
 #include "toolkit/core/running_core.h"
 #include "toolkit/win32/win32_platform.h"
 
@@ -41,43 +43,19 @@ bool IsRichEdit(HWND window) {
 }
 
 KeyStroke StrokeOf(Key key) {
-    switch (key) {
-        case Key::Return:
-            return {VK_RETURN, kNoModifier, false};
-        case Key::KeypadEnter:
-            return {VK_RETURN, kNoModifier, true};
-        case Key::Tab:
-            return {VK_TAB, kNoModifier, false};
-        case Key::Backtab:
-            return {VK_TAB, kShift, false};
-        case Key::Left:
-            return {VK_LEFT, kNoModifier, true};
-        case Key::Right:
-            return {VK_RIGHT, kNoModifier, true};
-        case Key::Home:
-            return {VK_HOME, kNoModifier, true};
-        case Key::End:
-            return {VK_END, kNoModifier, true};
-        case Key::Delete:
-            return {VK_DELETE, kNoModifier, true};
-        case Key::Insert:
-            return {VK_INSERT, kNoModifier, true};
-        case Key::Backspace:
-            return {VK_BACK, kNoModifier, false};
-        case Key::Space:
-            return {VK_SPACE, kNoModifier, false};
-        case Key::SelectAll:
-            return {'A', kControl, false};
-        case Key::Copy:
-            return {'C', kControl, false};
-        case Key::Cut:
-            return {'X', kControl, false};
-        case Key::J:
-            return {'J', kNoModifier, false};
-        case Key::N:
-            return {'N', kNoModifier, false};
-    }
-    return {0, kNoModifier, false};
+    // In the order of Key.
+    constexpr KeyStroke kStrokes[] = {
+        {VK_RETURN, kNoModifier, false}, {VK_RETURN, kNoModifier, true},
+        {VK_TAB, kNoModifier, false},    {VK_TAB, kShift, false},
+        {VK_LEFT, kNoModifier, true},    {VK_RIGHT, kNoModifier, true},
+        {VK_HOME, kNoModifier, true},    {VK_END, kNoModifier, true},
+        {VK_DELETE, kNoModifier, true},  {VK_INSERT, kNoModifier, true},
+        {VK_BACK, kNoModifier, false},   {VK_SPACE, kNoModifier, false},
+        {'A', kControl, false},          {'C', kControl, false},
+        {'X', kControl, false},          {'J', kNoModifier, false},
+        {'N', kNoModifier, false}};
+    static_assert(std::size(kStrokes) == static_cast<std::size_t>(Key::N) + 1);
+    return kStrokes[static_cast<std::size_t>(key)];
 }
 
 void PostKeyStroke(HWND target, UINT virtualKey, Modifiers modifiers, bool extended) {

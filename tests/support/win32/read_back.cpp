@@ -113,11 +113,10 @@ std::string SelectedText(int gadget) {
     if (!IsClass(window, L"Edit")) {
         return {};
     }
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    return Utf8(WindowText(window).substr(start, end - start));
+    // A field's text is far shorter than the 65,535 units a word holds.
+    const auto selection = static_cast<DWORD>(SendMessageW(window, EM_GETSEL, 0, 0));
+    return Utf8(
+        WindowText(window).substr(LOWORD(selection), HIWORD(selection) - LOWORD(selection)));
 }
 
 std::string WindowTitle(int window) {
@@ -222,15 +221,6 @@ std::pair<COLORREF, COLORREF> PaintColours(HWND window) {
     return colours;
 }
 
-// The rich edit control tells its background only in exchange for a new one.
-COLORREF EditorBackground(HWND editor) {
-    const auto colour =
-        static_cast<COLORREF>(SendMessageW(editor, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_WINDOW)));
-    const bool isDefault = colour == GetSysColor(COLOR_WINDOW);
-    SendMessageW(editor, EM_SETBKGNDCOLOR, isDefault ? 1 : 0, static_cast<LPARAM>(colour));
-    return colour;
-}
-
 CHARFORMAT2W DefaultFormat(HWND editor) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
@@ -238,35 +228,24 @@ CHARFORMAT2W DefaultFormat(HWND editor) {
     return format;
 }
 
-COLORREF EditorText(HWND editor) {
-    const CHARFORMAT2W format = DefaultFormat(editor);
-    return (format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_WINDOWTEXT)
-                                                   : format.crTextColor;
-}
-
 // A rich edit control tells its font as the character format of its text, in twips.
-LOGFONTW EditorFont(HWND editor) {
-    constexpr int kTwipsPerInch = 1440;
-    const CHARFORMAT2W format = DefaultFormat(editor);
-    const HDC screen = GetDC(nullptr);
+LOGFONTW FontOf(int gadget) {
+    const HWND window = GadgetWindow(gadget);
     LOGFONTW font{};
+    if (!IsRichEdit(window)) {
+        const auto shown = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+        GetObjectW(shown != nullptr ? shown : GetStockObject(SYSTEM_FONT), sizeof font, &font);
+        return font;
+    }
+    constexpr int kTwipsPerInch = 1440;
+    const CHARFORMAT2W format = DefaultFormat(window);
+    const HDC screen = GetDC(nullptr);
     font.lfHeight = -MulDiv(format.yHeight, GetDeviceCaps(screen, LOGPIXELSY), kTwipsPerInch);
     ReleaseDC(nullptr, screen);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = format.bCharSet;
     font.lfPitchAndFamily = format.bPitchAndFamily;
     std::copy_n(format.szFaceName, LF_FACESIZE, font.lfFaceName);
-    return font;
-}
-
-LOGFONTW FontOf(int gadget) {
-    if (IsRichEdit(GadgetWindow(gadget))) {
-        return EditorFont(GadgetWindow(gadget));
-    }
-    LOGFONTW font{};
-    const auto shown =
-        reinterpret_cast<HFONT>(SendMessageW(GadgetWindow(gadget), WM_GETFONT, 0, 0));
-    GetObjectW(shown != nullptr ? shown : GetStockObject(SYSTEM_FONT), sizeof font, &font);
     return font;
 }
 
@@ -288,15 +267,27 @@ void SetReadOnly(int gadget, bool readOnly) {
     SendMessageW(GadgetWindow(gadget), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0);
 }
 
+// The rich edit control tells its background only in exchange for a new one.
 int BackgroundColour(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return static_cast<int>(IsRichEdit(window) ? EditorBackground(window)
-                                               : PaintColours(window).first);
+    if (!IsRichEdit(window)) {
+        return static_cast<int>(PaintColours(window).first);
+    }
+    const auto colour =
+        static_cast<COLORREF>(SendMessageW(window, EM_SETBKGNDCOLOR, 0, GetSysColor(COLOR_WINDOW)));
+    SendMessageW(window, EM_SETBKGNDCOLOR, colour == GetSysColor(COLOR_WINDOW) ? 1 : 0,
+                 static_cast<LPARAM>(colour));
+    return static_cast<int>(colour);
 }
 
 int TextColour(int gadget) {
     const HWND window = GadgetWindow(gadget);
-    return static_cast<int>(IsRichEdit(window) ? EditorText(window) : PaintColours(window).second);
+    if (!IsRichEdit(window)) {
+        return static_cast<int>(PaintColours(window).second);
+    }
+    const CHARFORMAT2W format = DefaultFormat(window);
+    return static_cast<int>((format.dwEffects & CFE_AUTOCOLOR) != 0 ? GetSysColor(COLOR_WINDOWTEXT)
+                                                                    : format.crTextColor);
 }
 
 // The control paints its client area, inside its frame and scroll bars, into a bitmap of ours.
@@ -363,36 +354,18 @@ bool FontIsFixedPitch(int gadget) {
 }
 
 // The window takes its icons from the program's icon group, resource 1, which holds every
-// size Windows may ask for.
+// size Windows may ask for. The group is three WORDs, the last the count, then an entry of 14
+// bytes for each icon that begins with its width, 0 for 256.
 std::vector<int> WindowIconSizes(int window) {
-#pragma pack(push, 2)
-    struct GroupEntry {
-        BYTE width;
-        BYTE height;
-        BYTE colours;
-        BYTE reserved;
-        WORD planes;
-        WORD bitCount;
-        DWORD bytes;
-        WORD id;
-    };
-    struct GroupHeader {
-        WORD reserved;
-        WORD type;
-        WORD count;
-    };
-#pragma pack(pop)
-    constexpr int kLargestIconByteWidth = 256;
     std::vector<int> sizes;
     const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
     if (SendMessageW(FormWindow(window), WM_GETICON, ICON_BIG, 0) == 0 || group == nullptr) {
         return sizes;
     }
-    const auto* header =
-        static_cast<const GroupHeader*>(LockResource(LoadResource(nullptr, group)));
-    const auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
-    for (WORD index = 0; index < header->count; ++index) {
-        sizes.push_back(entries[index].width == 0 ? kLargestIconByteWidth : entries[index].width);
+    const auto* held = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    for (int index = 0; index < held[4] + 256 * held[5]; ++index) {
+        const BYTE width = held[6 + 14 * index];
+        sizes.push_back(width == 0 ? 256 : width);
     }
     std::sort(sizes.begin(), sizes.end());
     return sizes;
