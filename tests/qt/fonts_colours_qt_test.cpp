@@ -10,6 +10,7 @@
 #include "tests/support/form_driver.h"
 #include "tests/support/qt/native_widgets.h"
 #include "tests/toolkit/toolkit_fixture.h"
+#include "toolkit/qt/qt_platform.h"
 
 namespace quillmoor::toolkit {
 namespace {
@@ -95,6 +96,16 @@ TEST_F(FontsAndColoursQt, ACaptionNarrowsItsFaceNoFurtherThanCondensed) {
         WriteGadgetText(1, c.text);
         EXPECT_EQ(test::GadgetWidget(1)->font().stretch(), c.stretch);
         EXPECT_EQ(test::ShowsWholeText(1), c.wholeTextShown);
+    }
+    // On both sides of the width the text needs: the padding goes only when the whole text would
+    // not show with it, and always before the face narrows.
+    for (int width = 20; width <= 60; ++width) {
+        ASSERT_NE(CreateTextGadget(1, 0, 0, width, 20, "Name", TextFieldFlags::ReadOnly), 0);
+        auto* caption = static_cast<qt::ReadOnlyField*>(test::GadgetWidget(1));
+        const bool paddingTaken = caption->textMargins().left() < 0;
+        const bool narrowed = caption->font().stretch() != QFont::Unstretched;
+        caption->setTextMargins(0, 0, 0, 0);
+        EXPECT_EQ(paddingTaken, narrowed || !caption->ShowsWholeText()) << width;
     }
 }
 

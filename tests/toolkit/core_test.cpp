@@ -608,6 +608,9 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     constexpr Colour kGrey = RGB(60, 60, 60);
     constexpr Colour kBlack = RGB(0, 0, 0);
     constexpr Colour kWhite = RGB(255, 255, 255);
+    constexpr Colour kGrey117 = RGB(117, 117, 117);
+    constexpr Colour kGrey118 = RGB(118, 118, 118);
+    constexpr Colour kGrey119 = RGB(119, 119, 119);
     constexpr Colour kNone = kDefaultColour;
     const struct {
         const char* name;
@@ -624,9 +627,11 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
         {"to white on a dark background", {kNone, kMidnight}, kGrey, false, {kWhite, kMidnight}},
         {"desktop's kept on dark", {kNone, kMidnight}, kNearWhite, false, {kNearWhite, kMidnight}},
         {"high contrast", {kNavy, kPale}, kNearWhite, true, {kNone, kNone}},
-        // Grey on white just above and just below the readable level.
-        {"grey 118 kept", {kNone, kWhite}, RGB(118, 118, 118), false, {RGB(118, 118, 118), kWhite}},
-        {"grey 119 gives way", {kNone, kWhite}, RGB(119, 119, 119), false, {kBlack, kWhite}},
+        // Both sides of the readable level, and of the grey where black and white tie.
+        {"grey 118 kept", {kNone, kWhite}, kGrey118, false, {kGrey118, kWhite}},
+        {"grey 119 gives way", {kNone, kWhite}, kGrey119, false, {kBlack, kWhite}},
+        {"white just wins", {kNone, kGrey117}, kGrey117, false, {kWhite, kGrey117}},
+        {"black just wins", {kNone, kGrey118}, kGrey118, false, {kBlack, kGrey118}},
     };
     // Each case twice: set under the case before's desktop and shown anew as the desktop
     // switches (its theme, or high contrast going on or off), then set under the new desktop.
@@ -653,7 +658,8 @@ TEST_F(CoreTest, GadgetsShowTheCallersColoursWithReadableText) {
     EXPECT_FALSE(fake_->colours.contains(Native(kButton)));
 }
 
-// Pairs whose ratios are known, the edges of the readable level among them.
+// Pairs whose ratios are known, the edges of the readable level among them; the grey 85 stands
+// for a channel's dark half, where none of the others lie.
 TEST(ContrastRatio, MatchesKnownPairsInEitherOrder) {
     const struct {
         Colour first;
@@ -667,6 +673,7 @@ TEST(ContrastRatio, MatchesKnownPairsInEitherOrder) {
         {RGB(255, 0, 0), RGB(255, 255, 255), 4.0},
         {RGB(0, 0, 255), RGB(255, 255, 255), 8.59},
         {RGB(238, 238, 236), RGB(255, 255, 230), 1.15},
+        {RGB(85, 85, 85), RGB(255, 255, 255), 7.46},
     };
     for (const auto& pair : pairs) {
         SCOPED_TRACE(pair.ratio);

@@ -30,13 +30,16 @@ TEST_F(GadgetEventTest, TabRowClicksAndArrowKeys) {
                                            GadgetEvent(kPanel, Type::Change)}));
     EXPECT_EQ(test::CurrentTab(kPanel), 1);
 
-    // The mouse still works the tabs after the keys have.
+    // The mouse still works the tabs after the keys have moved either way.
     test::PressKey(Key::Left);
     test::ClickTab(kPanel, 1);
-    EXPECT_EQ(Drain(), (std::vector<Event>{GadgetEvent(kPanel, Type::Change),
-                                           GadgetEvent(kPanel, Type::Change),
-                                           GadgetEvent(kPanel, Type::TabClick)}));
-    EXPECT_EQ(test::CurrentTab(kPanel), 1);
+    test::PressKey(Key::Left);
+    test::PressKey(Key::Right);
+    test::ClickTab(kPanel, 0);
+    const Event change = GadgetEvent(kPanel, Type::Change);
+    const Event click = GadgetEvent(kPanel, Type::TabClick);
+    EXPECT_EQ(Drain(), (std::vector<Event>{change, change, click, change, change, change, click}));
+    EXPECT_EQ(test::CurrentTab(kPanel), 0);
 }
 
 TEST_F(GadgetEventTest, TabsChangeOnlyByTheTabRow) {
@@ -109,6 +112,16 @@ TEST_F(GadgetEventTest, ListMouseSequences) {
          [&] { click(0), Drain(), test::DoubleClickOnList(kList, item(2)); },
          {change, change, GadgetEvent(kList, Type::DoubleClick)},
          2},
+        {"a press the pointer left for another window starts no drag",
+         [&] {
+             test::PressOnList(kList, item(0));
+             { const test::OtherProgram other; }
+             EXPECT_TRUE(test::ActivateWindow(kWindow));
+             test::MoveOnList(kList, item(0, drag + 5));
+             test::ReleaseOnList(kList, item(0, drag + 5));
+         },
+         {change},
+         0},
         {"Delete on the selected item asks as a double-click does",
          [&] { click(1), Drain(), test::PressKey(Key::Delete); },
          {GadgetEvent(kList, Type::DoubleClick)},

@@ -10,7 +10,8 @@ namespace {
 using Texts = ToolkitTest;
 
 // An item and a single-line field keep even NUL, CR and LF exactly as written, so that a text
-// passed through them is never cut short; emptied, a field reads empty.
+// passed through them is never cut short; emptied, a field reads empty. A field holds more than
+// the 32767 characters of the platforms' own limit, written or pasted.
 TEST_F(Texts, EveryByteRoundTripsThroughAnItemAndATextField) {
     std::string all(256, '\0');
     std::iota(all.begin(), all.end(), '\0');
@@ -19,10 +20,15 @@ TEST_F(Texts, EveryByteRoundTripsThroughAnItemAndATextField) {
     EXPECT_EQ(ReadGadgetItemText(1, 0), all);
     ASSERT_NE(CreateTextGadget(2, 0, 0, 100, 20, all, TextFieldFlags::Editable), 0);
     EXPECT_EQ(ReadGadgetText(2), all);
-    for (const std::string text : {"a\rb\nc\r\nd", ""}) {
+    const std::string longText(40000, 'x');
+    for (const std::string& text : {std::string("a\rb\nc\r\nd"), longText, std::string()}) {
         WriteGadgetText(2, text);
         EXPECT_EQ(ReadGadgetText(2), text);
     }
+    ASSERT_TRUE(test::ActivateWindow(kWindow));
+    FocusGadget(2);
+    test::PasteText(std::u32string(longText.begin(), longText.end()));
+    EXPECT_EQ(ReadGadgetText(2), longText);
 }
 
 TEST_F(Texts, EveryByteRoundTripsThroughTheEditorWithLinesEndingInCarriageReturn) {

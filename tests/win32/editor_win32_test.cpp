@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(EveryText, EditorCopyTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A cut takes the selection, across a line end, onto the clipboard exactly and out of the text.
+// A read-only editor keeps its text and the clipboard's, and its selection for a copy.
 TEST_F(MainFormTest, CutTakesExactlyTheSelection) {
     ShowPage(Page::Output);
     const std::pair<const char*, std::function<void()>> ways[] = {
@@ -117,19 +118,27 @@ TEST_F(MainFormTest, CutTakesExactlyTheSelection) {
         {"Shift+Delete", [] { test::PressKey(test::Key::Delete, test::kShift); }},
         {"WM_CUT", [] { SendMessageW(test::GadgetWindow(GadgetId::Output), WM_CUT, 0, 0); }},
     };
-    for (const auto& [way, cut] : ways) {
-        SCOPED_TRACE(way);
-        tk::WriteGadgetText(GadgetId::Output, "eins\rzwei\r");
-        ClickInto(GadgetId::Output);
-        test::PressKey(test::Key::Home, test::kControl);
-        test::PressKey(test::Key::Right);
-        test::PressKey(test::Key::End, test::kShift);
-        test::PressKey(test::Key::Right, test::kShift);
-        test::PressKey(test::Key::Right, test::kShift);
-        EmptyTheClipboard();
-        cut();
-        EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT), std::wstring(L"ins\r\nz\0", 7));
-        EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), "ewei\r");
+    const std::wstring selection(L"ins\r\nz\0", 7);
+    for (const bool readOnly : {false, true}) {
+        for (const auto& [way, cut] : ways) {
+            SCOPED_TRACE(std::string(way) + (readOnly ? ", read-only" : ""));
+            tk::WriteGadgetText(GadgetId::Output, "eins\rzwei\r");
+            test::SetReadOnly(GadgetId::Output, readOnly);
+            ClickInto(GadgetId::Output);
+            test::PressKey(test::Key::Home, test::kControl);
+            test::PressKey(test::Key::Right);
+            test::PressKey(test::Key::End, test::kShift);
+            test::PressKey(test::Key::Right, test::kShift);
+            test::PressKey(test::Key::Right, test::kShift);
+            EmptyTheClipboard();
+            cut();
+            EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT),
+                      readOnly ? std::wstring() : selection);
+            EXPECT_EQ(tk::ReadGadgetText(GadgetId::Output), readOnly ? "eins\rzwei\r" : "ewei\r");
+            // A copy then finds what is left selected: the same text, or nothing after a cut.
+            test::PressKey(test::Key::Copy);
+            EXPECT_EQ(ClipboardBlock<wchar_t>(CF_UNICODETEXT), selection);
+        }
     }
 }
 
@@ -185,6 +194,11 @@ TEST_F(EditorKeys, ShiftReturnBreaksTheLineOnce) {
     test::TypeText(U"c");
     EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
     EXPECT_EQ(returnChars.Counted(), 0);
+    // Read-only, neither the key nor a letter beyond ASCII changes the text.
+    test::SetReadOnly(kEditor, true);
+    test::PressKey(test::Key::Return, test::kShift);
+    test::TypeText(U"\u00F6");
+    EXPECT_EQ(test::ShownText(kEditor), "ab\nc");
 }
 
 using NativeControls = win32::Win32FormTest;
