@@ -3,10 +3,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -16,9 +18,11 @@
 namespace quillmoor::test {
 
 struct BoxAnswer::Watch {
-    // Each attempt is one turn of the modal loop; a box that has not come after this many turns
-    // is not coming, and the answerer stops rather than spin for ever.
-    static constexpr int kMaxAttempts = 10000;
+    // A box that has not come, or that the compositor has not activated, after this long is not
+    // coming: bounded by time, not by turns of the modal loop, since a busy machine's compositor
+    // may take many turns to answer. Looking every millisecond leaves it the processor meanwhile.
+    static constexpr std::chrono::seconds kMaxWait{20};
+    static constexpr std::chrono::milliseconds kLookEvery{1};
     // An access key clicks its button the way a click looks: pressed for a moment, then
     // released, and only then does the box go. A box still up after this long is not going.
     static constexpr int kMaxClickMilliseconds = 5000;
@@ -26,6 +30,7 @@ struct BoxAnswer::Watch {
     Watch(QString caption, std::optional<Key> key, Modifiers modifiers)
         : caption(std::move(caption)), key(key), modifiers(modifiers) {
         timer.setSingleShot(true);
+        timer.setInterval(kLookEvery);
         QObject::connect(&timer, &QTimer::timeout, [this] { LookForBox(); });
         timer.start();
     }
@@ -35,7 +40,7 @@ struct BoxAnswer::Watch {
     std::optional<Key> key;
     Modifiers modifiers;
     QTimer timer;
-    int attemptsLeft = kMaxAttempts;
+    QDeadlineTimer deadline{kMaxWait};
     bool answered = false;
     QString problem;
     QString title;
@@ -50,7 +55,7 @@ void BoxAnswer::Watch::LookForBox() {
     }
     // A key goes where the box puts the focus, which it does once it is the active window.
     if (modal == nullptr || (key && !modal->isActiveWindow())) {
-        if (--attemptsLeft > 0) {
+        if (!deadline.hasExpired()) {
             timer.start();
         } else if (modal == nullptr) {
             problem = QStringLiteral("no modal box appeared");
