@@ -113,10 +113,13 @@ std::string SelectedText(int gadget) {
     if (!IsClass(window, L"Edit")) {
         return {};
     }
-    // A field's text is far shorter than the 65,535 units a word holds.
-    const auto selection = static_cast<DWORD>(SendMessageW(window, EM_GETSEL, 0, 0));
-    return Utf8(
-        WindowText(window).substr(LOWORD(selection), HIWORD(selection) - LOWORD(selection)));
+    // Asked for by address: the packed answer holds no position beyond 65,535, which a pasted
+    // field can pass.
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(window, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return Utf8(WindowText(window).substr(start, end - start));
 }
 
 std::string WindowTitle(int window) {
