@@ -33,15 +33,16 @@ public:
 
 HWND MakeButton(HWND parent, const GadgetRequest& request, Happenings& happenings,
                 ScaledFont& font) {
-    return Made<Button>(CreateChild(parent, L"BUTTON", BS_PUSHBUTTON, 0, NativeText(request.text)),
+    return Made<Button>(CreateChild(parent, L"BUTTON", BS_PUSHBUTTON, 0, request.placement,
+                                    NativeText(request.text)),
                         request, happenings, font);
 }
 
 HWND MakeCheckBox(HWND parent, const GadgetRequest& request, Happenings& happenings,
                   ScaledFont& font) {
-    return Made<CheckBox>(
-        CreateChild(parent, L"BUTTON", BS_AUTOCHECKBOX, 0, NativeText(request.text)), request,
-        happenings, font);
+    return Made<CheckBox>(CreateChild(parent, L"BUTTON", BS_AUTOCHECKBOX, 0, request.placement,
+                                      NativeText(request.text)),
+                          request, happenings, font);
 }
 
 }  // namespace quillmoor::toolkit::win32

@@ -37,18 +37,26 @@ HWND Control::Attach(std::unique_ptr<Control> control) {
         DestroyWindow(window);
         return nullptr;
     }
-    control.release()->PlaceForDpi(DpiOfWindow(window));
+    // Not yet painted: the font needs no repaint of its own.
+    SendMessageW(window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(control.release()->font_->At(DpiOfWindow(window))),
+                 FALSE);
     return window;
 }
 
 Control::Control(HWND window, Placement placement, Happenings& happenings, ScaledFont& font)
     : window_(window), placement_(placement), happenings_(happenings), font_(&font) {}
 
+// Made in its place, not moved there afterwards: under Wine every move of a shown window is a
+// round trip to its server and a repaint.
 HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle,
-                 const std::wstring& text) {
+                 Placement placement, const std::wstring& text) {
+    const int dpi = DpiOfWindow(parent);
     return CreateWindowExW(exStyle, className, text.c_str(),
-                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, 0, 0, parent, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | style,
+                           ScaledToDpi(placement.x, dpi), ScaledToDpi(placement.y, dpi),
+                           ScaledToDpi(placement.width, dpi), ScaledToDpi(placement.height, dpi),
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // The window takes its Control with it on its last message, whatever the kind does with the

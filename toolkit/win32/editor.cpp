@@ -255,13 +255,17 @@ void KeepUserTextExact(HWND editor) {
 
 }  // namespace
 
-HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes) {
+HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes,
+                    Placement placement) {
+    const int dpi = DpiOfWindow(parent);
     for (const RichEditClass& candidate : classes) {
         if (LoadSystemLibrary(candidate.library) == nullptr) {
             continue;
         }
         const HWND editor =
-            CreateWindowExW(WS_EX_CLIENTEDGE, candidate.className, L"", kEditorStyle, 0, 0, 0, 0,
+            CreateWindowExW(WS_EX_CLIENTEDGE, candidate.className, L"", kEditorStyle,
+                            ScaledToDpi(placement.x, dpi), ScaledToDpi(placement.y, dpi),
+                            ScaledToDpi(placement.width, dpi), ScaledToDpi(placement.height, dpi),
                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (editor == nullptr) {
             continue;
@@ -429,8 +433,9 @@ void Editor::ApplyColours() const {
 
 HWND MakeEditor(HWND parent, const GadgetRequest& request, Happenings& happenings,
                 ScaledFont& font) {
-    return Made<Editor>(CreateRichEdit(parent, {kRichEditClasses[0], kRichEditClasses[1]}), request,
-                        happenings, font);
+    return Made<Editor>(
+        CreateRichEdit(parent, {kRichEditClasses[0], kRichEditClasses[1]}, request.placement),
+        request, happenings, font);
 }
 
 }  // namespace quillmoor::toolkit::win32

@@ -108,7 +108,7 @@ HWND MakeListBox(HWND parent, const GadgetRequest& request, Happenings& happenin
                  ScaledFont& font) {
     return Made<ListBox>(
         CreateChild(parent, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
-                    WS_EX_CLIENTEDGE),
+                    WS_EX_CLIENTEDGE, request.placement),
         request, happenings, font);
 }
 

@@ -106,7 +106,8 @@ private:
 HWND MakeTabPanel(HWND parent, const GadgetRequest& request, Happenings& happenings,
                   ScaledFont& font) {
     return Made<TabPanel>(CreateChild(parent, WC_TABCONTROLW,
-                                      WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN, 0),
+                                      WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN, 0,
+                                      request.placement),
                           request, happenings, font);
 }
 

@@ -103,12 +103,15 @@ HFONT NarrowestNeeded(HWND field, HDC context, HFONT face, const std::wstring& t
 }
 
 // Starts from the face and the margins the field chooses for it each time, so that a shorter
-// text or a wider field gets them back. Giving the field a font resets its margins.
-void Refit(HWND field, Fit& fit) {
+// text or a wider field gets them back. Giving the field a font resets its margins; a field
+// that was just given its face shows them already.
+void Refit(HWND field, Fit& fit, bool faceShown) {
     fit.applying = true;
     const HFONT face =
         fit.face != nullptr ? fit.face : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(fit.face), FALSE);
+    if (!faceShown) {
+        SendMessageW(field, WM_SETFONT, reinterpret_cast<WPARAM>(fit.face), FALSE);
+    }
     if (fit.narrowed != nullptr) {
         DeleteObject(fit.narrowed);
         fit.narrowed = nullptr;
@@ -182,7 +185,7 @@ private:
             case WM_SETTEXT:
             case WM_SIZE: {
                 const LRESULT result = Control::HandleMessage(message, wParam, lParam);
-                Refit(Window(), fit_);
+                Refit(Window(), fit_, message == WM_SETFONT);
                 return result;
             }
             default:
@@ -200,7 +203,7 @@ HWND MakeTextField(HWND parent, const GadgetRequest& request, Happenings& happen
                    ScaledFont& font) {
     const HWND field =
         CreateChild(parent, L"EDIT", ES_AUTOHSCROLL | (request.readOnly ? ES_READONLY : 0),
-                    WS_EX_CLIENTEDGE, NativeText(request.text));
+                    WS_EX_CLIENTEDGE, request.placement, NativeText(request.text));
     if (field != nullptr) {
         // 0 lifts the limit of 32767 characters to the largest the control can hold.
         SendMessageW(field, EM_SETLIMITTEXT, 0, 0);

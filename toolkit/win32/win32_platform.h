@@ -190,9 +190,10 @@ HWND Made(HWND window, const GadgetRequest& request, Happenings& happenings, Sca
                                                                       happenings, font));
 }
 
-// A visible child window of parent, of the class with the given styles, placed later.
+// A visible child window of parent, of the class with the given styles, in its place at the
+// parent's density.
 HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, DWORD exStyle,
-                 const std::wstring& text = {});
+                 Placement placement, const std::wstring& text = {});
 
 // The controls of each kind, made visible in parent showing font: the window, or nullptr when
 // it cannot be made.
@@ -233,7 +234,8 @@ inline constexpr RichEditClass kRichEditClasses[] = {
 
 // A plain-text rich edit control of the first class in the list that can be loaded and made;
 // nullptr when none can. What the user types and copies stays exact.
-HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes);
+HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes,
+                    Placement placement = {});
 // Its text, lines ended by a lone CR on the way in; on the way out as the control holds it,
 // with CR (or CR LF in the older control) line ends.
 void SetRichEditText(HWND editor, std::wstring_view text);
