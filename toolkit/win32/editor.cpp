@@ -76,9 +76,8 @@ bool PutTextOnClipboard(HWND owner, std::wstring_view text) {
 
 constexpr UINT kUtf16CodePage = 1200;
 constexpr LPARAM kNoLengthLimit = 0x7FFFFFFE;
-constexpr DWORD kEditorStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL |
-                               ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL |
-                               ES_WANTRETURN;
+constexpr DWORD kEditorStyle = WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
+                               ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
 
 // The version-1 control knows neither Unicode text messages nor a plain-text mode: it takes
 // and gives text with CR LF line ends through the window text.
@@ -257,16 +256,12 @@ void KeepUserTextExact(HWND editor) {
 
 HWND CreateRichEdit(HWND parent, std::initializer_list<RichEditClass> classes,
                     Placement placement) {
-    const int dpi = DpiOfWindow(parent);
     for (const RichEditClass& candidate : classes) {
         if (LoadSystemLibrary(candidate.library) == nullptr) {
             continue;
         }
         const HWND editor =
-            CreateWindowExW(WS_EX_CLIENTEDGE, candidate.className, L"", kEditorStyle,
-                            ScaledToDpi(placement.x, dpi), ScaledToDpi(placement.y, dpi),
-                            ScaledToDpi(placement.width, dpi), ScaledToDpi(placement.height, dpi),
-                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+            CreateChild(parent, candidate.className, kEditorStyle, WS_EX_CLIENTEDGE, placement);
         if (editor == nullptr) {
             continue;
         }

@@ -151,7 +151,7 @@ public:
     void SetColours(Colour text, Colour background);
     void SetFont(ScaledFont& font);
     bool Shows(const ScaledFont& font) const { return font_ == &font; }
-    // Places and sizes the control for the density of its window, with its font.
+    // Places and sizes the control again, with its font, when its window moves to a new density.
     virtual void PlaceForDpi(int dpi);
 
 protected:
