@@ -3,9 +3,9 @@
 // it: the same window classes, styles, texts, places and sizes at the window's density, the
 // dialog font, "Courier" at 10 points and the pale yellow background on the five styled
 // controls, the program's icon at the sizes of the window's density and the six captions shown
-// whole by the program's rule. It carries the program's resources, so that the manifest chooses
-// the same common controls and density awareness. Unlike the empty window it loads the common
-// controls and the rich edit control, as the program does.
+// whole by the program's rule, the pages in the tab control's texture. It carries the program's
+// resources, so that the manifest chooses the same common controls and density awareness. Unlike
+// the empty window it loads the common controls and the rich edit control, as the program does.
 
 #include <algorithm>
 #include <array>
@@ -15,6 +15,9 @@
 #include "bench/win32/painted_probe.h"
 #include "bench/win32/program_icon.h"
 
+// Must follow windows.h, which the probe's header brings.
+#include <uxtheme.h>
+
 namespace {
 
 constexpr int kLayoutDpi = 96;
@@ -23,6 +26,8 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD kEditorStyle = WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
                                ES_AUTOVSCROLL | ES_NOHIDESEL | ES_WANTRETURN;
 const auto kPaleYellow = static_cast<COLORREF>(quillmoor::toolkit::RGB(255, 255, 230));
+
+using EnableTextureCall = HRESULT(WINAPI*)(HWND, DWORD);
 
 enum class Kind { Caption, Field, Check, List, Button, Editor };
 
@@ -73,14 +78,16 @@ bool IsStyled(HWND control) {
     return false;
 }
 
-// The form and the pages colour the controls they hold.
+// The form and the pages colour the controls they hold. A page is a dialog window, whose default
+// procedure paints it in the tab control's texture.
+template <bool kPage>
 LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if ((message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) &&
         IsStyled(reinterpret_cast<HWND>(lParam))) {
         SetBkColor(reinterpret_cast<HDC>(wParam), kPaleYellow);
         return reinterpret_cast<LRESULT>(paleYellow);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return (kPage ? DefDlgProcW : DefWindowProcW)(window, message, wParam, lParam);
 }
 
 template <typename Call>
@@ -246,10 +253,14 @@ private:
         RECT area;
         GetClientRect(panel_, &area);
         TabCtrl_AdjustRect(panel_, FALSE, &area);
-        return CreateWindowExW(WS_EX_CONTROLPARENT, L"Win32FormPage", L"",
-                               WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top,
-                               area.right - area.left, area.bottom - area.top, panel_, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
+        const HWND page = CreateWindowExW(WS_EX_CONTROLPARENT, L"Win32FormPage", L"",
+                                          WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left,
+                                          area.top, area.right - area.left, area.bottom - area.top,
+                                          panel_, nullptr, GetModuleHandleW(nullptr), nullptr);
+        if (enableTexture_ != nullptr) {
+            enableTexture_(page, ETDT_ENABLETAB);
+        }
+        return page;
     }
 
     void Add(HWND page, const Row& row) {
@@ -310,18 +321,26 @@ private:
     HFONT dialogFont_ = nullptr;
     HFONT courierFont_ = nullptr;
     HWND panel_ = nullptr;
+    // uxtheme.dll is no known DLL: taken from the system's folder, as the program takes it.
+    const HMODULE uxtheme_ = LoadLibraryExW(L"uxtheme.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    const EnableTextureCall enableTexture_ =
+        uxtheme_ == nullptr ? nullptr
+                            : reinterpret_cast<EnableTextureCall>(reinterpret_cast<void*>(
+                                  GetProcAddress(uxtheme_, "EnableThemeDialogTexture")));
 };
 
 void RegisterClasses(HINSTANCE instance) {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
-    form.lpfnWndProc = ContainerProc;
+    form.lpfnWndProc = ContainerProc<false>;
     form.hInstance = instance;
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     form.lpszClassName = L"Win32Form";
     RegisterClassExW(&form);
     WNDCLASSEXW page = form;
+    page.lpfnWndProc = ContainerProc<true>;
+    page.cbWndExtra = DLGWINDOWEXTRA;
     page.lpszClassName = L"Win32FormPage";
     RegisterClassExW(&page);
 }
@@ -330,7 +349,8 @@ void RegisterClasses(HINSTANCE instance) {
 
 int main() {
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-    if (!InitCommonControlsEx(&controls) || LoadLibraryW(L"riched20.dll") == nullptr) {
+    if (!InitCommonControlsEx(&controls) ||
+        LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32) == nullptr) {
         return 1;
     }
     const HINSTANCE instance = GetModuleHandleW(nullptr);
